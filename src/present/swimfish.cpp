@@ -1,0 +1,6 @@
+// Placeholder until the swimming fish land.
+#include "present/swimfish.h"
+void addswimfish(int, int, int, int, int) {}
+void spawnswimfish() {}
+void drawswimfish(int) {}
+void resetswimfish() {}

@@ -1,0 +1,2 @@
+#include "assetlib.h"
+int main(int argc, char** argv) { return al::runall(argc, argv); }
