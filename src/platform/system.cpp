@@ -21,6 +21,7 @@ namespace {
 struct SystemState {
     std::vector<std::string> log;
     std::set<std::string> held;  // instance locks this process holds
+    pid_t heldby = 0;            // a forked child holds none of its parent's
 };
 SystemState sys;
 
@@ -56,6 +57,10 @@ std::string appdatafolder() {
 // created, and the kernel releases the name when the process dies, however
 // it dies.
 bool singleinstance(const std::string& name) {
+    if (sys.heldby != ::getpid()) {
+        sys.held.clear();
+        sys.heldby = ::getpid();
+    }
     if (sys.held.count(name)) return true;
     int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return true;  // cannot tell: let the game run
