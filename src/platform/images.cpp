@@ -199,6 +199,13 @@ bool imagescollide(Image* img1, int x1, int y1, int frame1, Image* img2, int x2,
 
 namespace ctl {
 
+std::uint32_t pixel(const Image* img, int frame, int x, int y) {
+    if (!img || frame < 0 || frame >= imageframes(img) || x < 0 || y < 0 || x >= img->w || y >= img->h) return 0;
+    const std::uint8_t* p =
+        &img->rgba[(size_t(img->celly[size_t(frame)] + y) * size_t(img->sheetw) + size_t(img->cellx[size_t(frame)] + x)) * 4];
+    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
+}
+
 Image* makeimage(int w, int h, const std::vector<std::uint8_t>& rgba, int cellw, int cellh) {
     if (w <= 0 || h <= 0 || rgba.size() < size_t(w) * size_t(h) * 4) return nullptr;
     auto* img = new Image;

@@ -211,6 +211,8 @@ void clearlog();
 // Builds an image from RGBA bytes (4 per pixel, rows top to bottom), cut into
 // cells when cellw and cellh are given; the handle follows automidhandle.
 Image* makeimage(int w, int h, const std::vector<std::uint8_t>& rgba, int cellw = 0, int cellh = 0);
+// One pixel of a frame as 0xRRGGBBAA; 0 outside the cell or for null.
+std::uint32_t pixel(const Image* img, int frame, int x, int y);
 // Headless backend: URLs handed to openurl (nothing is launched).
 const std::vector<std::string>& openedurls();
 }  // namespace ctl
