@@ -57,7 +57,8 @@ using namespace detail;
 bool init(Backend b) {
     if (g.initialised) shutdown();
     g.backend = b;
-    resettimers();
+    // The clock, the seed and the data root survive: a harness sets them
+    // before the game starts its backend.
     resetinput();
     resetdrawstate();
     if (!ops().start()) {
