@@ -474,8 +474,10 @@ void caustics(cairo_t* cr, int x, int y, int w, int h, double cell, double alpha
                         f2 = d;
                     }
                 }
-            double v = 1 - smoothstep(0, edge / cell * 2.2, f2 - f1);
-            v = v * v * alpha;
+            double v = 1 - smoothstep(0, edge / cell * 1.3, f2 - f1);
+            // light comes and goes across the net, never one even grid
+            double mod = 0.55 + 0.45 * std::sin(i * 0.011 + ph2) * std::sin(j * 0.017 + ph1);
+            v = v * v * alpha * mod;
             auto ch = [&](double c) { return uint32_t(std::lround(clamp01(c * v) * 255)); };
             row[i] = (ch(1) << 24) | (ch(tint.r) << 16) | (ch(tint.g) << 8) | ch(tint.b);
         }
@@ -734,7 +736,7 @@ void fancoral(cairo_t* cr, double x, double y, double size, RGB c, Rng& rng) {
     cairo_move_to(cr, x, y);
     cairo_curve_to(cr, x - size * 0.7, y - size * 0.2, x - size * 0.6, y - size * 1.0, x, y - size * 0.95);
     cairo_curve_to(cr, x + size * 0.6, y - size * 1.0, x + size * 0.7, y - size * 0.2, x, y);
-    setrgb(cr, c, 0.35);
+    setrgb(cr, c, 0.18);
     cairo_fill(cr);
     int ribs = 9;
     for (int pass = 0; pass < 2; ++pass) {
