@@ -5,6 +5,7 @@
 // middle 1024 columns (171..1195), which is all a 1024-wide screen shows.
 #include "art.h"
 #include "assetlib.h"
+#include "backgrounds.h"
 
 #include <cmath>
 #include <functional>
@@ -657,10 +658,8 @@ void fishschool(cairo_t* cr, Rng& rng, bool game) {
 
 // ---- the painter ------------------------------------------------------------
 
-void paint(const Place& p, bool game, const std::string& rel) {
+void paintplace(cairo_t* cr, const Place& p, bool game) {
     Rng rng(uint64_t(p.id) * 7919 + (game ? 17 : 3));
-    Canvas c = canvas(W, H);
-    cairo_t* cr = c.cr;
     const double floor = p.sandy;
 
     if (p.far == Far::hall) {
@@ -670,8 +669,6 @@ void paint(const Place& p, bool game, const std::string& rel) {
         caustics(cr, 0, H - 110, W, 110, 60, 0.25, fl);
         floorbits(cr, p, fl, false, H - 100);
         vignette(cr, W, H, 0.8);
-        al::savejpg(c.surface, rel, 90);
-        done(c);
         return;
     }
 
@@ -784,8 +781,6 @@ void paint(const Place& p, bool game, const std::string& rel) {
         cairo_restore(cr);
     }
     vignette(cr, W, H, game ? 0.9 : 0.7);
-    al::savejpg(c.surface, rel, 90);
-    done(c);
 }
 
 // The places. Colours stay in the palette's water family; deeper places
@@ -823,12 +818,21 @@ const Place& place(int id) {
     return v.front();
 }
 
+void paint(const Place& p, bool game, const std::string& rel) {
+    Canvas c = canvas(W, H);
+    paintplace(c.cr, p, game);
+    al::savejpg(c.surface, rel, 90);
+    done(c);
+}
+
 // Game variants: the backgrounds the card game picks by level. Story and
 // screen pictures: the plain ones the stories, menu and trophy room load.
 const int kGameBgs[] = {1, 4, 5, 8, 12, 14, 15, 17, 20, 21};
 const int kStoryBgs[] = {1, 3, 5, 6, 8, 10, 12, 13, 15, 16, 18, 19, 21, 99};
 
 }  // namespace
+
+void paintbackground(cairo_t* cr, int id, bool game) { paintplace(cr, place(id), game); }
 
 AL_GENERATOR(gen_backgrounds_menu) {
     paint(place(1), false, "bg/bg1.jpg");
