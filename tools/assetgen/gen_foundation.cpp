@@ -198,28 +198,33 @@ void drawlogofront(cairo_t* cr, double cx, double cy) {
     rivet(cr, px + pw - 16, py + ph / 2, 6);
     outlinedtext(cr, kTitle2, px + pw / 2, py + ph / 2 + 15, 42, pal::white, pal::textoutline, 4);
     // bubbles escaping from the words
-    bubble(cr, cx + 330, cy - 70, 14);
-    bubble(cr, cx + 352, cy - 104, 9);
-    bubble(cr, cx + 338, cy - 128, 6);
+    bubble(cr, cx + 330, cy - 50, 14);
+    bubble(cr, cx + 352, cy - 82, 9);
+    bubble(cr, cx + 338, cy - 104, 6);
     bubble(cr, cx - 344, cy - 40, 8);
 }
 
 void drawlogoback(cairo_t* cr, double cx, double cy) {
     // a big scallop shell with rays of light and a pearl: the emblem behind
     // the words, peeking out above them
-    glow(cr, cx, cy, 260, hex(0xBFF6FF), 0.5);
+    // everything fades out well inside the image: a clipped glow would show
+    // the picture's edge when drawn over the water
+    glow(cr, cx, cy + 10, 140, hex(0xBFF6FF), 0.5);
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     for (int i = 0; i < 14; ++i) {
         double a = -kPi + kPi * (i + 0.5) / 14;
-        cairo_move_to(cr, 0, 60);
-        cairo_line_to(cr, std::cos(a - 0.08) * 270, 60 + std::sin(a - 0.08) * 170);
-        cairo_line_to(cr, std::cos(a + 0.08) * 270, 60 + std::sin(a + 0.08) * 170);
+        cairo_move_to(cr, 0, 0);
+        cairo_line_to(cr, std::cos(a - 0.08) * 270, std::sin(a - 0.08) * 145);
+        cairo_line_to(cr, std::cos(a + 0.08) * 270, std::sin(a + 0.08) * 145);
         cairo_close_path(cr);
     }
-    cairo_pattern_t* rays = cairo_pattern_create_radial(0, 60, 40, 0, 60, 270);
+    cairo_pattern_t* rays = cairo_pattern_create_radial(0, 0, 40, 0, 0, 145);
     addstop(rays, 0, pal::white, 0.5);
     addstop(rays, 1, pal::white, 0);
+    cairo_matrix_t rm;
+    cairo_matrix_init_scale(&rm, 145.0 / 270.0, 1.0);  // an elliptic fade, wide and low
+    cairo_pattern_set_matrix(rays, &rm);
     cairo_set_source(cr, rays);
     cairo_fill(cr);
     cairo_pattern_destroy(rays);
