@@ -89,7 +89,7 @@ void fallingglow(Effect& e, bool small) {
     e.vy += 0.3f;
     jittermove(e);
     int n = e.kind - (small ? 150 : 100);
-    if (n > 9) n = 1;
+    if (n < 1 || n > 9) n = 1;  // kinds 100 and 150 have no colour of their own
     if (small) {
         float s = 1 - 0.01f * e.age;
         pf::setscale(s, s);
