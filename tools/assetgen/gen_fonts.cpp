@@ -50,8 +50,8 @@ const Style FONT3 = {"texts/fbuttonbig.png", 28, 28, 260, 16, 22, hex(0xFFFFFF),
 // Fonts 7 and 8 share their geometry: font 8's outline adds 2 pixels on each
 // side, so its ink starts 2 columns earlier and its trail is 2 smaller, and
 // both tables hold the same widths.
-const Style FONT7 = {"texts/font_ME_28_brown.png", 28, 36, 260, 19.5, 26, hex(0x5A3414), hex(0x5A3414), 0, 3, 1, 2};
-const Style FONT8 = {"texts/font_ME_28_white.png", 28, 36, 260, 19.5, 26, hex(0xFFFFFF), hex(0x0B3550), 2.0, 1, -1, 2};
+const Style FONT7 = {"texts/font_me_28_brown.png", 28, 36, 260, 19.5, 26, hex(0x5A3414), hex(0x5A3414), 0, 3, 1, 2};
+const Style FONT8 = {"texts/font_me_28_white.png", 28, 36, 260, 19.5, 26, hex(0xFFFFFF), hex(0x0B3550), 2.0, 1, -1, 2};
 // The headline face; font 9 and effect font 2 are this one scaled by 0.25 and
 // 0.5, which is how the game derives their advances from the list C widths.
 const Style EFF1 = {"texts/efftext3.png", 92, 166, 110, 92, 124, hex(0xFFFFFF), hex(0x0B3550), 7.0, 8, 4, 2};
@@ -332,7 +332,7 @@ AL_GENERATOR(gen_fonts) {
             al::savepng(half, "texts/efftext2.png");
             cairo_surface_destroy(half);
             cairo_surface_t* quarter = scaledfont(atlas, 92, 166, 110, 0.25, 30, 50);
-            al::savepng(quarter, "texts/font_ME_38_white.png");
+            al::savepng(quarter, "texts/font_me_38_white.png");
             cairo_surface_destroy(quarter);
         }
         cairo_surface_destroy(atlas);
