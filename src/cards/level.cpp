@@ -241,7 +241,6 @@ void resetlevelruntime() {
     cg.endtick = 0;
     cg.stabley = 580;
     cg.movecard = 0;
-    cg.dealrequest = 0;
     cg.refill = 0;
     cg.givenup = 0;
     cg.offercount = 0;
@@ -259,6 +258,7 @@ void resetlevelruntime() {
 bool loadlevel() {
     for (int i = 1; i <= MAXSIGNS; i++) cg.sign[i] = Sign{};
     cg.brokenlevel = 0;
+    cg.dealrequest = 0;
     Profile& p = akt();
     bool resumed = p.ingame != 0;
     if (!resumed) {
