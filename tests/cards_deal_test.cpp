@@ -85,7 +85,9 @@ TEST_F(Deal, TimingsOfTheDeal) {
     ASSERT_GT(first, 0);
     for (int i = 1; i <= 28; i++) {
         EXPECT_LE(slot(i).cardx, slot(first).cardx);
-        if (slot(i).cardx == slot(first).cardx) EXPECT_GE(slot(i).cardy, slot(first).cardy);
+        if (slot(i).cardx == slot(first).cardx) {
+            EXPECT_GE(slot(i).cardy, slot(first).cardy);
+        }
     }
     cg.gamestat = 1;
     cg.dealtick = 0;

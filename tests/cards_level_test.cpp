@@ -93,7 +93,9 @@ TEST_F(LevelFiles, HelperCardPasses) {
         EXPECT_GE(helperpasses(), c.minpasses) << c.level;
         EXPECT_LE(helperpasses(), c.maxpasses) << c.level;
         EXPECT_GE(helpers, c.minhelpers) << c.level;
-        if (c.level == 1) EXPECT_EQ(helpers, 0);
+        if (c.level == 1) {
+            EXPECT_EQ(helpers, 0);
+        }
     }
 }
 

@@ -151,6 +151,7 @@ void stepface(int slot) {
     if (c.cardface == 1) {
         if (c.cardtype != CT_TOOL) {
             c.cardshown = 1;
+            c.cardlock = LOCK_NONE;  // face up: the obstacle is gone (as drawn this same tick)
         } else {
             // a tool card under an obstacle goes once its obstacle is gone
             c.cardtype = 0;

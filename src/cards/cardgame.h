@@ -103,6 +103,9 @@ bool fitsvalue(int value, int aktvalue);
 bool cardfits(int slot);
 int clickcode(int slot);
 void drawfromstable();
+void dealstablecard();  // the deal that drawfromstable requested
+void startmove(int slot);  // a free card sets off to the aktcard
+void landcard(int slot);   // ... and lands on it
 int nextaktcard();
 void drawstable();
 void sparepile();

@@ -39,7 +39,18 @@ void serveorder(int n, int x, int y) {
             }
 }
 
-void drawfish() {}
+void drawfish() {
+    // a fish whose orders are all served pays and leaves
+    for (int f = 1; f <= MAXFISH; f++) {
+        FishRec& fr = akt().fish[f];
+        if (fr.fishtype <= 0 || fr.fishtype > 3) continue;
+        if (fr.fishorder[1] || fr.fishorder[2] || fr.fishorder[3]) continue;
+        akt().fishserved++;
+        addpearls(25 * fr.fishtype, fr.fishx + disp.uixoff, fr.fishy);
+        addpoints(5 * fr.fishtype, fr.fishx + disp.uixoff, fr.fishy);
+        fr.fishtype = 0;
+    }
+}
 
 void wintrophy(int n) {
     if (n >= 1 && n <= 30) hk.trophies[n] = 1;

@@ -81,6 +81,8 @@ bool valuefits(const CardSlot& c) {
     return fitsvalue(c.cardtype, p.aktvalue) || p.aktcard == AKT_FISHSLAP;
 }
 
+}  // namespace
+
 void startmove(int slot) {
     Profile& p = akt();
     CardSlot& c = p.card[slot];
@@ -115,6 +117,8 @@ void landcard(int slot) {
     cg.movecard = 0;
     p.movestep = 0;
 }
+
+namespace {
 
 void flight() {
     Profile& p = akt();

@@ -90,8 +90,6 @@ int nextaktcard() {
     return chosen;
 }
 
-namespace {
-
 void dealstablecard() {
     Profile& p = akt();
     cg.dealrequest = 0;
@@ -105,6 +103,8 @@ void dealstablecard() {
         p.aktflip = 0;
     }
 }
+
+namespace {
 
 bool mousein(int x0, int y0, int x1, int y1) { return in.mx > x0 && in.mx < x1 && in.my > y0 && in.my < y1; }
 
