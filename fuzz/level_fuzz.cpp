@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "core/globals.h"
 #include "cards/cardgame.h"
 #include "cards/hooks.h"
 #include "core/profiles.h"
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     resethooks();
     players.aktplayer = 1;
     akt() = Profile{};
-    cg.aktlevel = hk.playlevel = level;
+    core.aktlevel = core.playlevel = level;
     if (loadlevel())
         for (int t = 0; t < 260; t++) playdispatch();
     return 0;

@@ -1,5 +1,6 @@
 #include <set>
 
+#include "core/globals.h"
 #include "cards_fixture.h"
 
 namespace {
@@ -18,7 +19,7 @@ using Deal = CardsTest;
 
 TEST_F(Deal, LevelOneFollowsTheSlots) {
     layout(20);
-    cg.aktlevel = hk.playlevel = 1;
+    core.aktlevel = core.playlevel = 1;
     preparecards();
     struct Case { int slot, value, suit; };
     for (Case c : {Case{1, 2, 2}, Case{2, 3, 3}, Case{12, 13, 1}, Case{13, 1, 2}}) {
@@ -31,7 +32,7 @@ TEST_F(Deal, SlotCardTakenByAFixedCardFallsBackToRandom) {
     // slot 1's card is the 2 of suit 2; fixed twos elsewhere take it first
     layout(17);
     for (int i = 2; i <= 17; i++) slot(i).cardtype = 2;
-    cg.aktlevel = hk.playlevel = 1;
+    core.aktlevel = core.playlevel = 1;
     preparecards();  // must end
     bool taken = false;
     for (int i = 2; i <= 17; i++) taken |= slot(i).cardsuit == 2;
@@ -44,7 +45,7 @@ TEST_F(Deal, SlotCardTakenByAFixedCardFallsBackToRandom) {
 
 TEST_F(Deal, FullLayoutHoldsNoCardTwiceAndLeavesOneForTheStable) {
     layout(51);
-    cg.aktlevel = hk.playlevel = 7;
+    core.aktlevel = core.playlevel = 7;
     preparecards();
     std::set<int> seen;
     int deck = 0;
@@ -64,7 +65,7 @@ TEST_F(Deal, LockedRandomCardsNeverBecomeSpecial) {
     layout(51);
     for (int i = 1; i <= 51; i++) slot(i).cardlock = LOCK_SHELL;
     for (int round = 0; round < 5; round++) {
-        cg.aktlevel = hk.playlevel = 30;
+        core.aktlevel = core.playlevel = 30;
         preparecards();
         for (int i = 1; i <= 51; i++) {
             ASSERT_TRUE(slot(i).cardtype >= 1 && slot(i).cardtype <= 13) << i;
@@ -76,7 +77,7 @@ TEST_F(Deal, LockedRandomCardsNeverBecomeSpecial) {
 
 TEST_F(Deal, TimingsOfTheDeal) {
     layout(28);
-    cg.aktlevel = hk.playlevel = 6;
+    core.aktlevel = core.playlevel = 6;
     preparecards();
     // columns from the right, each from the top
     int first = 0;

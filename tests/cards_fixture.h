@@ -39,8 +39,8 @@ struct CardsTest : ::testing::Test {
     // Prepares the laid cards and skips the deal: cards at their places,
     // playing, the given aktcard turned up.
     static void startplay(int level, int aktvalue = 5) {
-        cg.aktlevel = level;
-        hk.playlevel = level;
+        core.aktlevel = level;
+        core.playlevel = level;
         preparecards();
         for (int i = 1; i <= MAXCARDS; i++) {
             CardSlot& c = slot(i);

@@ -1,4 +1,5 @@
 // Whole levels from the shipped level files, played by clicks alone.
+#include "core/globals.h"
 #include "cards_fixture.h"
 
 namespace {
@@ -11,7 +12,7 @@ struct Game : CardsTest {
     void TearDown() override { freecardstuff(); }
 
     static bool start(int level) {
-        cg.aktlevel = hk.playlevel = level;
+        core.aktlevel = core.playlevel = level;
         hk.points = 0;
         return loadlevel();
     }
@@ -114,7 +115,7 @@ TEST_F(Game, ResumedGameContinuesExactly) {
 
     resetcardgame();
     akt() = saved;
-    cg.aktlevel = hk.playlevel = 3;
+    core.aktlevel = core.playlevel = 3;
     hk.points = saved.savedpoints;
     ASSERT_TRUE(loadlevel());
     EXPECT_EQ(cg.gamestat, 2);
@@ -143,7 +144,7 @@ TEST_F(Game, ResumeMidFlightPutsTheCardBack) {
     saved.ingame = 1;
     resetcardgame();
     akt() = saved;
-    cg.aktlevel = hk.playlevel = 2;
+    core.aktlevel = core.playlevel = 2;
     ASSERT_TRUE(loadlevel());
     EXPECT_EQ(akt().movestep, 0);
     int left = 0;

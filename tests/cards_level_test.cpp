@@ -1,6 +1,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/globals.h"
 #include "cards_fixture.h"
 #include "core/screens.h"
 
@@ -31,8 +32,8 @@ struct LevelFiles : CardsTest {
         pf::setdataroot(dir.path.string());
     }
     bool load(int level) {
-        cg.aktlevel = level;
-        hk.playlevel = level;
+        core.aktlevel = level;
+        core.playlevel = level;
         return loadlevel();
     }
 };

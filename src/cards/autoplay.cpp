@@ -125,7 +125,7 @@ AutoResult autoplay(int level, int seed, bool newstable) {
     akt() = Profile{};
     akt().maxlevel = level;
     if (newstable) akt().items[21] = 1;
-    cg.aktlevel = hk.playlevel = level;
+    core.aktlevel = core.playlevel = level;
     core.framecount = seed;
     if (!loadlevel()) return r;
     r.loaded = true;

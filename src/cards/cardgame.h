@@ -40,7 +40,6 @@ struct Sign {
 };
 
 struct CardGame {
-    int aktlevel = 0;  // level being played
     int gamestat = 0;  // 1 dealing, 2 playing, 3 ended
     int gameresult = 0;
     int dealtick = 0;

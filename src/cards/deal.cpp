@@ -52,7 +52,7 @@ void preparecards() {
     }
 
     int layoutcards = 0, deckcards = 0;
-    bool slotrule = hk.playlevel == 1 || akt().items[27] > 0;
+    bool slotrule = core.playlevel == 1 || akt().items[27] > 0;
     for (int i = 1; i <= MAXCARDS; i++) {
         CardSlot& c = p.card[i];
         if (!islayoutcard(i)) continue;
@@ -68,8 +68,8 @@ void preparecards() {
         bool deck = (c.cardtype >= 1 && c.cardtype <= 13) || c.cardtype == CT_RANDOM;
         if (deck) deckcards++;
         if (deck && c.cardlock == 0) {
-            if (cg.aktlevel > 3 && pf::rand(1, 50) == 1) c.cardtype = CT_FISHSLAP;
-            if (cg.aktlevel > 2 && pf::rand(1, 50) == 1) {
+            if (core.aktlevel > 3 && pf::rand(1, 50) == 1) c.cardtype = CT_FISHSLAP;
+            if (core.aktlevel > 2 && pf::rand(1, 50) == 1) {
                 c.cardtype = CT_BONUS;
                 c.cardparam = pf::rand(1, 2);
             }

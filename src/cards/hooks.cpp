@@ -57,7 +57,7 @@ void wintrophy(int n) {
 }
 
 void tutorialnext() {
-    if (hk.tutorialon && hk.playlevel < 6) hk.tutorialpage++;
+    if (hk.tutorialon && core.playlevel < 6) hk.tutorialpage++;
 }
 
 void addtext(int, int, const std::string&) {}

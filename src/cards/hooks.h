@@ -8,7 +8,6 @@
 #include <string>
 
 struct CardHooks {
-    int playlevel = 1;   // level chosen on the map (owner: adventure map)
     int points = 0;      // points of the level (owner: scoring)
     int endseq = 0;      // level-end presentation counter (owner: scoring)
     int tutorialon = 0;  // owner: card-game screen

@@ -46,7 +46,7 @@ void clearslot(int slot) {
 }
 
 int fishorderlength() {
-    int l = cg.aktlevel;
+    int l = core.aktlevel;
     if (l <= 4) return pf::rand(5, 7);
     if (l <= 9) return pf::rand(5, 8);
     if (l <= 19) return pf::rand(5, 9);
@@ -80,7 +80,7 @@ void setupfish(int fish) {
 
 void addhelpercards() {
     ll.helperpasses = 0;
-    int l = cg.aktlevel;
+    int l = core.aktlevel;
     if (l <= 1) return;
     int quota = l >= 3 ? 2 : 0;
     int n = l >= 10 ? 60 : 30;
@@ -262,7 +262,7 @@ bool loadlevel() {
     Profile& p = akt();
     bool resumed = p.ingame != 0;
     if (!resumed) {
-        std::string name = levelfilename(cg.aktlevel);
+        std::string name = levelfilename(core.aktlevel);
         pf::logline(name);
         std::vector<int> v;
         if (!readlevelints(name, v)) {

@@ -169,7 +169,7 @@ void movecards() {
         cg.cardplayable[i] = cardfits(i) ? 1 : 0;
         if (cg.cardplayable[i]) cg.anyplayable = 1;
     }
-    if (!cg.anyplayable && hk.playlevel == 1 && hk.tutorialon && hk.tutorialpage == 4) tutorialnext();
+    if (!cg.anyplayable && core.playlevel == 1 && hk.tutorialon && hk.tutorialpage == 4) tutorialnext();
 
     bool clicked = false;
     for (int i = 1; i <= MAXCARDS; i++) {

@@ -67,9 +67,9 @@ int nextaktcard() {
         return n;
     };
     int chosen = randomunused();
-    if (cg.aktlevel <= 4) {
+    if (core.aktlevel <= 4) {
         int start = 12;
-        if (cg.aktlevel > 2 && core.framecount % 2 == 0) start = 52;
+        if (core.aktlevel > 2 && core.framecount % 2 == 0) start = 52;
         int found = 0;
         int laststack = std::clamp(p.stacks, 1, MAXSTACKS);
         for (int n = start; n <= 52 && !found; n++) {
@@ -83,10 +83,10 @@ int nextaktcard() {
         }
         chosen = found ? found : randomunused();
     }
-    if (pf::rand(1, 30) == 1 && hk.playlevel > 1) chosen = AKT_FISHSLAP;
-    if (hk.playlevel == 1 && hk.tutorialon && hk.tutorialpage == 0) chosen = 6;
-    if (hk.playlevel == 1 && p.stablecount == 3) chosen = AKT_FISHSLAP;
-    if (hk.playlevel == 1 && p.stablecount == 10) chosen = AKT_FISHSLAP;
+    if (pf::rand(1, 30) == 1 && core.playlevel > 1) chosen = AKT_FISHSLAP;
+    if (core.playlevel == 1 && hk.tutorialon && hk.tutorialpage == 0) chosen = 6;
+    if (core.playlevel == 1 && p.stablecount == 3) chosen = AKT_FISHSLAP;
+    if (core.playlevel == 1 && p.stablecount == 10) chosen = AKT_FISHSLAP;
     return chosen;
 }
 
@@ -176,7 +176,7 @@ void drawstable() {
     setcardometer(stabletopx() + 48, p.stablecount - 1);
 
     int tx = stabletopx();
-    bool hold = hk.playlevel == 1 && hk.tutorialon && hk.tutorialpage < 5;
+    bool hold = core.playlevel == 1 && hk.tutorialon && hk.tutorialpage < 5;
     bool over = mousein(tx, cg.stabley, tx + CARDW, cg.stabley + CARDH);
     if (p.stablecount >= 2 && over && cg.gamestat == 2) {
         if (cg.combo <= 4) {

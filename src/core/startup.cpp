@@ -6,6 +6,8 @@
 #include "core/screens.h"
 #include "core/settings.h"
 #include "core/splash.h"
+#include "cards/cardgame.h"
+#include "cards/hooks.h"
 #include "menus/popups.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -116,5 +118,7 @@ void resetgame() {
     resetfonts();
     resettexts();
     resetsound();
+    resetcardgame();
+    resethooks();
     registerscreens();
 }
