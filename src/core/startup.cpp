@@ -6,6 +6,7 @@
 #include "core/screens.h"
 #include "core/settings.h"
 #include "core/splash.h"
+#include "menus/menu.h"
 #include "menus/popups.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -58,7 +59,7 @@ void loadmaingraphics() {
     if (uiimages.cursorglowimg) pf::setimagehandle(uiimages.cursorglowimg, 15, 15);
     uiimages.logoimg[1] = loadimg("data\\ui\\logo.png");
     uiimages.logoimg[2] = loadimg("data\\ui\\logo2.png");
-    uiimages.pauseimg = loadimg("data\\ui\\tooltip.png");
+    loadpopupgraphics();
     loadfonts();
     loadeffects();
     loadalltexts();
@@ -111,6 +112,7 @@ void resetgame() {
     for (Img* i : {&uiimages.cursorimg, &uiimages.cursorglowimg, &uiimages.logoimg[1], &uiimages.logoimg[2], &uiimages.pauseimg})
         freeimg(*i);
     resetpopups();
+    resetmenu();
     reseteffects();
     resetswimfish();
     resetfonts();
