@@ -70,6 +70,9 @@ void cancelname() {
 
 bool namechar(int code) {
     if (code < 32 || code > 255) return false;
+    // Without the font tables nothing can be measured; the printable
+    // Latin-1 characters are then the safe set.
+    if (textwidth("A", 1) == 0) return code < 127 || code >= 160;
     return charwidth(std::string(1, char(code)), 1) > 0;
 }
 

@@ -610,12 +610,13 @@ void darkfield(cairo_t* cr, double x, double y, double w, double h, double r) {
 }
 
 void makemenupictures() {
-    // The player list: twelve rows of 26 pixels from y 254 - 245 = 9.
+    // The player list: twelve rows of 26 pixels.
     {
-        Canvas c = canvas(490, 334);
-        darkfield(c.cr, 3, 3, 484, 328, 14);
+        // Centred at 410: rows from 255 to 563 lie within 254..566.
+        Canvas c = canvas(490, 312);
+        darkfield(c.cr, 3, 2, 484, 308, 14);
         for (int n = 1; n <= 12; n++) {
-            double y = 9 + 26 * n - 26 + 1;
+            double y = 255 - 254 + 26 * (n - 1);
             if (n % 2 == 0) {
                 cairo_rectangle(c.cr, 12, y, 466, 24);
                 setrgb(c.cr, white, 0.05);
@@ -665,7 +666,7 @@ AL_GENERATOR(gen_ui) {
     // buttons around 520.
     hangingpanel("ui/popupsmall.png", 560, 600, 150, 258, 488, 1);
     // Medium panel: board from 100, title at 155, list 245..575, buttons at 595.
-    hangingpanel("ui/popupmedium.png", 640, 660, 100, 196, 580, 2);
+    hangingpanel("ui/popupmedium.png", 640, 660, 100, 192, 572, 2);
     // Big panels start at the top edge; title at 50.
     hangingpanel("ui/popupbig.png", 860, 700, 0, 96, 610, 3);
     hangingpanel("ui/popupbig2.png", 920, 720, 0, 96, 622, 4);
