@@ -1,6 +1,8 @@
 #include "core/screens.h"
 
 #include "core/splash.h"
+#include "menus/loading.h"
+#include "menus/menu.h"
 
 namespace {
 // Ids run from -3 to 23; -999 (quit) never runs routines.
@@ -21,4 +23,7 @@ void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame) {
 void registerscreens() {
     for (auto& r : table) r = {};
     setscreenroutines(-2, instintro, showintro);
+    setscreenroutines(-1, [](int) { instload(); }, showload);
+    setscreenroutines(0, [](int) { entermenu(); }, showmenu);
+    registermenupopups();
 }
