@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/splash.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -33,6 +34,7 @@ void loadall() {
     if (core.firststart == 1) savesettings(1);
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
+    loadmappoints();
 }
 
 // The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
@@ -116,5 +118,6 @@ void resetgame() {
     resetfonts();
     resettexts();
     resetsound();
+    resetmap();
     registerscreens();
 }
