@@ -361,23 +361,24 @@ void topbar() {
         Rng rng(511);
         barpanel(cr, 0, 296, 64, rng);
         // shop: a treasure chest
-        roundrect(cr, 40, 20, 56, 30, 5);
+        double sx = 76;
+        roundrect(cr, sx - 28, 20, 56, 30, 5);
         setrgb(cr, pal::grain);
         cairo_fill(cr);
-        cairo_move_to(cr, 40, 26);
-        cairo_curve_to(cr, 40, 6, 96, 6, 96, 26);
+        cairo_move_to(cr, sx - 28, 26);
+        cairo_curve_to(cr, sx - 28, 6, sx + 28, 6, sx + 28, 26);
         cairo_close_path(cr);
         setrgb(cr, pal::plank);
         cairo_fill(cr);
-        cairo_rectangle(cr, 40, 24, 56, 4);
+        cairo_rectangle(cr, sx - 28, 24, 56, 4);
         setrgb(cr, pal::brass);
         cairo_fill(cr);
-        rivet(cr, 68, 34, 4);
-        pearlicon(cr, 60, 14, 5);
-        pearlicon(cr, 74, 12, 6);
-        outlinedtext(cr, "SHOP", 110, 42, 15, pal::white, pal::textoutline, 3, 1);
-        counterfield(cr, 214, 31, 136);
-        pearlicon(cr, 160, 31, 12);
+        rivet(cr, sx, 34, 4);
+        pearlicon(cr, sx - 8, 14, 5);
+        pearlicon(cr, sx + 6, 12, 6);
+        // the balance: a pearl, then the field the number is centred in
+        counterfield(cr, 206, 31, 110);
+        pearlicon(cr, 140, 31, 12);
         save(c, "map/mapuileft.png");
     }
     {  // right: the level counter (centred 298 from the right), trophies, exit
