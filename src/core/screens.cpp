@@ -2,6 +2,8 @@
 
 #include "core/splash.h"
 #include "meta/map.h"
+#include "menus/loading.h"
+#include "menus/menu.h"
 
 namespace {
 // Ids run from -3 to 23; -999 (quit) never runs routines.
@@ -23,4 +25,7 @@ void registerscreens() {
     for (auto& r : table) r = {};
     setscreenroutines(-2, instintro, showintro);
     setscreenroutines(13, instadventuremap, showadventuremap);
+    setscreenroutines(-1, [](int) { instload(); }, showload);
+    setscreenroutines(0, [](int) { entermenu(); }, showmenu);
+    registermenupopups();
 }

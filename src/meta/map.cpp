@@ -9,6 +9,8 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "menus/loading.h"
+#include "menus/menu.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/effects.h"
@@ -210,6 +212,8 @@ void instadventuremap(int) {
     core.prevscreen = core.screen;
     mapstate.mapeditor = -1;
     // The other screens' pictures go; the map's come.
+    deletemenustuff_dynamic();
+    deleteloadstuff_dynamic();
     deletegamebg_dynamic();
     deletestorybg_dynamic();
     freestorysounds();
@@ -226,6 +230,7 @@ void instadventuremap(int) {
     in.mouseon = 1;
     pop.popup = 0;
     pop.popupfade = 0;
+    pop.popupy = -768;
     core.gamepause = -1;
     mapstate.mapentrytick = 0;
     if (core.prevscreen != 0) playmusic("/music/title.ogg", 1);
