@@ -1,6 +1,7 @@
 #include "core/screens.h"
 
 #include "core/splash.h"
+#include "story/story.h"
 
 namespace {
 // Ids run from -3 to 23; -999 (quit) never runs routines.
@@ -21,4 +22,5 @@ void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame) {
 void registerscreens() {
     for (auto& r : table) r = {};
     setscreenroutines(-2, instintro, showintro);
+    setscreenroutines(18, inststory, showstory);
 }
