@@ -181,6 +181,11 @@ bool storypauseline(const std::string& text) { return trimmed(text) == "---"; }
 
 // ---- the player ----------------------------------------------------------------
 
+int linetime(const std::string& line) {
+    const std::string t = trimmed(line);
+    return t == "---" ? 200 : 4 * int(t.size()) + 150;
+}
+
 void preparestory(int n) {
     story.aktstory = n;
     story.texttick = 0;
@@ -192,13 +197,8 @@ void preparestory(int n) {
         }
     }
     story.texttime[0] = 100;
-    for (int i = 1; i <= MAXSTORYLINES; i++) {
-        const std::string line = validstory(n) ? trimmed(storytext(n, i)) : std::string();
-        if (line == "---")
-            story.texttime[i] = story.texttime[i - 1] + 200;
-        else
-            story.texttime[i] = story.texttime[i - 1] + 4 * int(line.size()) + 150;
-    }
+    for (int i = 1; i <= MAXSTORYLINES; i++)
+        story.texttime[i] = story.texttime[i - 1] + linetime(validstory(n) ? storytext(n, i) : std::string());
 }
 
 void loadstorycharacters() {
@@ -276,6 +276,17 @@ void firststoryrule() {
     }
 }
 
+void storytomap() {
+    firststoryrule();
+    stopendlesschannel_story();
+    gotoscreen(13, 0);
+}
+
+void storyskip() {
+    if (story.storyend >= 1) return;
+    story.storyend = storychapter(story.aktstory) > 0 ? 1 : 250;
+}
+
 namespace {
 
 bool clocksrunning() { return pop.popup == 0 && core.gamepause == -1; }
@@ -322,16 +333,10 @@ void showstory() {
     resetdraw();
 
     pop.buttonlayer = pop.popupfade > 0 || pop.popup != 0 ? 2 : 1;
-    if (button(80, float(disp.gfxheight - 30), 3, 1, menutext(20, 3)) == 3) {
-        firststoryrule();
-        stopendlesschannel_story();
-        gotoscreen(13, 0);
-    }
+    if (button(80, float(disp.gfxheight - 30), 3, 1, menutext(20, 3)) == 3) storytomap();
     int skiplayer = story.storyend < 1 ? 1 : -1;
     const std::string& skiplabel = menutext(20, story.aktstory == 21 ? 5 : 1);
-    if (button(float(disp.gfxwidth - 80), float(disp.gfxheight - 30), 3, skiplayer, skiplabel) == 3 &&
-        story.storyend < 1)
-        story.storyend = storychapter(story.aktstory) > 0 ? 1 : 250;
+    if (button(float(disp.gfxwidth - 80), float(disp.gfxheight - 30), 3, skiplayer, skiplabel) == 3) storyskip();
 
     if (story.storyend == 250) {
         story.storyend = 251;

@@ -67,6 +67,9 @@ void loadstorystuff_dynamic(int n);
 void deletestorystuff_dynamic();
 void showstory();
 void firststoryrule();
+void storytomap();  // the left button: leave to the map without the level
+void storyskip();   // the right button: straight to the closing sequence
+int linetime(const std::string& line);  // ticks a line stays
 void loadstorycharacters();  // resident; idempotent
 void resetstory();
 
