@@ -47,7 +47,7 @@ TEST_F(SplashFixture, SkipOnFirstPageThenTimedSecondPage) {
     EXPECT_EQ(fade.fadestate, 2) << "Space on a skippable page starts the fade at once";
     EXPECT_EQ(fade.fadeto, -2);
     EXPECT_EQ(fade.fadeparam, 2);
-    for (int i = 0; i < 8; i++) maintick();
+    for (int i = 0; i < 9; i++) maintick();  // the request came after this tick's fade step
     EXPECT_EQ(splash.splashpage, 2);
     EXPECT_EQ(splash.splashtick, 1);
     // Space does nothing on page 2; it ends on its own after 200 ticks.

@@ -73,7 +73,7 @@ void dump(const std::vector<std::string>& what) {
 
 int usage() {
     std::cerr << "usage: twharness [--backend sdl|headless] [--seed N] [--userdir DIR] [--data DIR]\n"
-                 "                 [--width 1024|1280|1366] SCRIPT\n"
+                 "                 [--width 1024|1280|1366] [--window WxH] SCRIPT\n"
                  "See the README for the script commands.\n";
     return 2;
 }
@@ -82,7 +82,8 @@ int usage() {
 
 int main(int argc, char** argv) {
     std::string backendname = "sdl", scriptpath, userdir, datadir = TW_BINARY_DIR;
-    int seed = 1;
+    int seed = 1, width = 1024;
+    std::string window;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
         auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
@@ -90,10 +91,13 @@ int main(int argc, char** argv) {
         else if (a == "--seed") seed = std::atoi(next().c_str());
         else if (a == "--userdir") userdir = next();
         else if (a == "--data") datadir = next();
+        else if (a == "--width") width = std::atoi(next().c_str());
+        else if (a == "--window") window = next();
         else if (a[0] == '-') return usage();
         else scriptpath = a;
     }
     if (scriptpath.empty() || (backendname != "sdl" && backendname != "headless")) return usage();
+    if (width != 1024 && width != 1280 && width != 1366) return usage();
     std::ifstream sf(scriptpath);
     if (!sf) {
         std::cerr << "harness: cannot read " << scriptpath << "\n";
@@ -125,6 +129,16 @@ int main(int argc, char** argv) {
         std::cerr << "harness: the game did not start (another instance running?)\n";
         return 1;
     }
+
+    // Frames are written at the canvas size unless another window is asked
+    // for (the game itself opens 800 x 600).
+    int ww = width, wh = 768;
+    if (!window.empty() && std::sscanf(window.c_str(), "%dx%d", &ww, &wh) != 2) return usage();
+    disp.gfxwidth = width;
+    disp.windowwidth = ww;
+    disp.windowheight = wh;
+    pf::opengraphics(ww, wh, 0, 60, 0);
+    pf::setvirtualres(disp.gfxwidth, disp.gfxheight);
 
     auto tick = [&]() { return maintick(); };
     bool running = true;
