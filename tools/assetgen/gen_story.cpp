@@ -8,6 +8,7 @@
 #include <cmath>
 #include <string>
 
+#include "art.h"
 #include "assetlib.h"
 
 namespace {
@@ -28,15 +29,16 @@ Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.
 Rgb g_skin{1, 1, 1};
 void rgb(cairo_t* cr, Rgb c, double a = 1) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
 
-// Palette of the game.
-const Rgb INK = hex(0x0B3550);      // outlines of light shapes, text outline
-const Rgb WHITE = hex(0xFFFFFF);
-const Rgb PAPER = hex(0xFFFDF6);
-const Rgb SAND = hex(0xD9B878), SANDLIGHT = hex(0xF2DDA4), SANDDARK = hex(0xA88654);
-const Rgb ROCK = hex(0x6E7F8C), ROCKLIGHT = hex(0x8FA3B0);
-const Rgb KELP = hex(0x3FAF6A), KELPDARK = hex(0x2E8A52);
-const Rgb CORAL = hex(0xFF7A6B), CORALORANGE = hex(0xFF9E57), ANEMONE = hex(0xC86FD6);
-const Rgb PLANK = hex(0xB9834A), GRAIN = hex(0x8C5A2B), PLANKLIGHT = hex(0xE3B57A);
+// The game's shared palette.
+Rgb P(art::RGB c) { return {c.r, c.g, c.b}; }
+const Rgb INK = P(art::pal::textoutline);  // outlines of light shapes
+const Rgb WHITE = P(art::pal::white);
+const Rgb PAPER = P(art::pal::paper);
+const Rgb SAND = P(art::pal::sand), SANDLIGHT = P(art::pal::sandlight), SANDDARK = P(art::pal::sanddark);
+const Rgb ROCK = P(art::pal::rock), ROCKLIGHT = P(art::pal::rocklight);
+const Rgb KELP = P(art::pal::kelp), KELPDARK = P(art::pal::kelpdark);
+const Rgb CORAL = P(art::pal::coral), CORALORANGE = P(art::pal::coralorange), ANEMONE = P(art::pal::anemone);
+const Rgb PLANK = P(art::pal::plank), GRAIN = P(art::pal::grain), PLANKLIGHT = P(art::pal::planklight);
 const Rgb MOUTH = hex(0x7A1E2A), TONGUE = hex(0xE8606A);
 
 // Fill the current path, then outline it in a darker shade of the fill.
