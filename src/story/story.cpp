@@ -181,6 +181,18 @@ bool storypauseline(const std::string& text) { return trimmed(text) == "---"; }
 
 // ---- the player ----------------------------------------------------------------
 
+namespace {
+
+// Story pictures are drawn about their middle unless a scene says otherwise,
+// whatever handle mode the loader was left in.
+Img loadmid(const std::string& path) {
+    Img img = loadimg(path);
+    if (img) pf::midhandleimage(img);
+    return img;
+}
+
+}  // namespace
+
 int linetime(const std::string& line) {
     const std::string t = trimmed(line);
     return t == "---" ? 200 : 4 * int(t.size()) + 150;
@@ -208,7 +220,7 @@ void loadstorycharacters() {
     if (storyimg.bubble) pf::setimagehandle(storyimg.bubble, 77, 165);
     for (int k = 1; k <= 6; k++)
         for (int p = 0; p <= MAXPOSES; p++)
-            storyimg.character[k][p] = loadimg("data\\character\\" + std::to_string(k) + std::to_string(p) + ".png");
+            storyimg.character[k][p] = loadmid("data\\character\\" + std::to_string(k) + std::to_string(p) + ".png");
 }
 
 void deletestorystuff_dynamic() {
@@ -230,14 +242,15 @@ void loadstorystuff_dynamic(int n) {
         case 1:
             storyimg.fg1 = loadimg("data\\story\\1\\fg.png");
             if (storyimg.fg1) pf::setimagehandle(storyimg.fg1, 0, pf::imageheight(storyimg.fg1));
-            storyimg.ship1 = loadimg("data\\story\\1\\ship.png");
+            storyimg.ship1 = loadmid("data\\story\\1\\ship.png");
             storyimg.bgpart1 = loadimg("data\\story\\1\\bgpart.png");
             if (storyimg.bgpart1) pf::setimagehandle(storyimg.bgpart1, 0, 0);
             storyimg.bgstrips1 = loadanimimg("data\\story\\1\\bgpart.png", 400, 4, 90);
-            storyimg.question1 = loadimg("data\\story\\1\\question.png");
+            if (storyimg.bgstrips1) pf::midhandleimage(storyimg.bgstrips1);
+            storyimg.question1 = loadmid("data\\story\\1\\question.png");
             break;
-        case 2: storyimg.fg2 = loadimg("data\\story\\2\\fg.png"); break;
-        case 7: storyimg.chars7 = loadimg("data\\story\\7\\chars.png"); break;
+        case 2: storyimg.fg2 = loadmid("data\\story\\2\\fg.png"); break;
+        case 7: storyimg.chars7 = loadmid("data\\story\\7\\chars.png"); break;
         default: break;
     }
     storyimg.loadedstory = n;

@@ -1090,25 +1090,27 @@ AL_GENERATOR(gen_story_1_ship) {
 
 // The rock at the right edge, 400 x 360, cut into 90 strips of 4 rows by the
 // game so it can sway with the water. It stands in front of the sinking
-// ship: the ship disappears behind it. The bottom rows fade so that the rock
-// sits in whatever ground the background has there.
+// ship: the ship disappears behind it. It juts out of the right edge as an
+// overhang with a shaded underside, so it needs no ground below it.
 AL_GENERATOR(gen_story_1_bgpart) {
     const int W = 400, H = 360;
     cairo_surface_t* s = al::newsurface(W, H);
     cairo_t* cr = cairo_create(s);
     cairo_new_path(cr);
-    cairo_move_to(cr, 0, H);
-    cairo_line_to(cr, 0, 215);
-    cairo_curve_to(cr, 10, 180, 50, 160, 80, 150);
+    cairo_move_to(cr, W, H - 2);
+    cairo_line_to(cr, 170, H - 4);
+    cairo_curve_to(cr, 90, H - 8, 20, 320, 6, 270);
+    cairo_curve_to(cr, -2, 240, 4, 200, 20, 185);
+    cairo_curve_to(cr, 40, 165, 60, 158, 80, 150);
     cairo_curve_to(cr, 110, 120, 150, 110, 190, 112);
     cairo_curve_to(cr, 230, 80, 290, 70, 330, 84);
     cairo_curve_to(cr, 370, 70, 395, 80, W, 90);
-    cairo_line_to(cr, W, H);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 80, 0, H);
     cairo_pattern_add_color_stop_rgb(g, 0, ROCKLIGHT.r, ROCKLIGHT.g, ROCKLIGHT.b);
-    cairo_pattern_add_color_stop_rgb(g, 0.4, ROCK.r, ROCK.g, ROCK.b);
-    cairo_pattern_add_color_stop_rgb(g, 1, ROCK.r * 0.7, ROCK.g * 0.7, ROCK.b * 0.75);
+    cairo_pattern_add_color_stop_rgb(g, 0.35, ROCK.r, ROCK.g, ROCK.b);
+    cairo_pattern_add_color_stop_rgb(g, 0.8, ROCK.r * 0.75, ROCK.g * 0.75, ROCK.b * 0.8);
+    cairo_pattern_add_color_stop_rgb(g, 1, ROCK.r * 0.5, ROCK.g * 0.52, ROCK.b * 0.6);
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
@@ -1136,15 +1138,6 @@ AL_GENERATOR(gen_story_1_bgpart) {
     kelp(cr, 250, 110, 70, -10, KELPDARK);
     coralbranch(cr, 150, 135, 0.55, CORALORANGE);
     anemone(cr, 340, 92, 0.6);
-    coralbranch(cr, 95, 330, 0.7, CORAL);
-    // fade the bottom rows out
-    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_IN);
-    cairo_pattern_t* f = cairo_pattern_create_linear(0, 320, 0, H);
-    cairo_pattern_add_color_stop_rgba(f, 0, 0, 0, 0, 1);
-    cairo_pattern_add_color_stop_rgba(f, 1, 0, 0, 0, 0);
-    cairo_set_source(cr, f);
-    cairo_paint(cr);
-    cairo_pattern_destroy(f);
     cairo_destroy(cr);
     save(s, "story/1/bgpart.png");
 }
