@@ -203,12 +203,13 @@ TEST_F(StoryPlayer, ClickThroughTheGameHurriesTheLine) {
 
 TEST_F(StoryPlayer, PopupAndPauseFreezeBothClocks) {
     enter(2);
+    openpopup(100);
     int s0 = story.storytick, t0 = story.texttick;
-    pop.popup = 100;
     for (int i = 0; i < 5; i++) maintick();
     EXPECT_EQ(story.storytick, s0);
     EXPECT_EQ(story.texttick, t0);
     pop.popup = 0;
+    pop.popupfade = 0;
     core.gamepause = 1;
     maintick();
     EXPECT_EQ(story.storytick, s0);
@@ -270,6 +271,27 @@ TEST_F(StoryPlayer, SkipLeavesPlainStoriesAtOnceAndPlaysTheChapterTitle) {
     EXPECT_EQ(story.storyend, 1);
     EXPECT_EQ(framesuntilfade(400), 249) << "the chapter title plays its 250 frames";
     EXPECT_EQ(fade.fadeto, 12);
+}
+
+// The two buttons through the real widget: the click that may also hurry a
+// line still reaches the button under the pointer.
+TEST_F(StoryPlayer, ButtonsSkipAndLeave) {
+    struct Case {
+        int lx, target;
+    } cases[] = {{1024 - 80, 12}, {80, 13}};
+    loadpopupgraphics();
+    for (const auto& c : cases) {
+        enter(2);
+        story.texttick = story.texttime[0] + 50;
+        in.mouseon = 1;
+        // canvas 1024 x 768 in the 800 x 600 window
+        pf::ctl::pointer(c.lx * 800 / 1024, (768 - 30) * 600 / 768);
+        maintick();
+        pf::ctl::click(1);
+        maintick();
+        EXPECT_EQ(fade.fadestate, 2) << "button at " << c.lx;
+        EXPECT_EQ(fade.fadeto, c.target);
+    }
 }
 
 TEST_F(StoryPlayer, SkipDoesNothingOnceTheClosingRuns) {

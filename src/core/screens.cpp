@@ -1,6 +1,8 @@
 #include "core/screens.h"
 
 #include "core/splash.h"
+#include "menus/loading.h"
+#include "menus/menu.h"
 #include "story/story.h"
 
 namespace {
@@ -22,5 +24,8 @@ void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame) {
 void registerscreens() {
     for (auto& r : table) r = {};
     setscreenroutines(-2, instintro, showintro);
+    setscreenroutines(-1, [](int) { instload(); }, showload);
+    setscreenroutines(0, [](int) { entermenu(); }, showmenu);
     setscreenroutines(18, inststory, showstory);
+    registermenupopups();
 }

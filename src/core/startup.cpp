@@ -6,6 +6,9 @@
 #include "core/screens.h"
 #include "core/settings.h"
 #include "core/splash.h"
+#include "cards/cardgame.h"
+#include "cards/hooks.h"
+#include "menus/menu.h"
 #include "menus/popups.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -58,7 +61,7 @@ void loadmaingraphics() {
     if (uiimages.cursorglowimg) pf::setimagehandle(uiimages.cursorglowimg, 15, 15);
     uiimages.logoimg[1] = loadimg("data\\ui\\logo.png");
     uiimages.logoimg[2] = loadimg("data\\ui\\logo2.png");
-    uiimages.pauseimg = loadimg("data\\ui\\tooltip.png");
+    loadpopupgraphics();
     loadfonts();
     loadeffects();
     loadalltexts();
@@ -111,10 +114,13 @@ void resetgame() {
     for (Img* i : {&uiimages.cursorimg, &uiimages.cursorglowimg, &uiimages.logoimg[1], &uiimages.logoimg[2], &uiimages.pauseimg})
         freeimg(*i);
     resetpopups();
+    resetmenu();
     reseteffects();
     resetswimfish();
     resetfonts();
     resettexts();
     resetsound();
+    resetcardgame();
+    resethooks();
     registerscreens();
 }
