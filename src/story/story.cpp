@@ -9,6 +9,8 @@
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/settings.h"
+#include "menus/loading.h"
+#include "menus/menu.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/effects.h"
@@ -261,6 +263,9 @@ void inststory(int n) {
     if (!validstory(n)) n = 1;
     preparestory(n);
     core.prevscreen = core.screen;
+    // The other screens' pictures go before ours come in.
+    deleteloadstuff_dynamic();
+    deletemenustuff_dynamic();
     loadstorystuff_dynamic(n);
     story.storytick = 0;
     story.texttick = 0;

@@ -1234,6 +1234,14 @@ AL_GENERATOR(gen_story_7_chars) {
     coralbranch(cr, 860, 370, 0.6, CORAL);
     anemone(cr, 300, 330, 0.6);
     stone(cr, 600, 345, 30, 14);
+    // the hill's foot fades into whatever sand the background has below it
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_IN);
+    cairo_pattern_t* f = cairo_pattern_create_linear(0, 310, 0, H);
+    cairo_pattern_add_color_stop_rgba(f, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(f, 1, 0, 0, 0, 0);
+    cairo_set_source(cr, f);
+    cairo_paint(cr);
+    cairo_pattern_destroy(f);
     cairo_destroy(cr);
     save(s, "story/7/chars.png");
 }
