@@ -10,6 +10,7 @@
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -36,6 +37,7 @@ void loadall() {
     if (core.firststart == 1) savesettings(1);
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
+    loadmappoints();
 }
 
 // The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
@@ -120,6 +122,7 @@ void resetgame() {
     resetfonts();
     resettexts();
     resetsound();
+    resetmap();
     resetcardgame();
     resethooks();
     registerscreens();

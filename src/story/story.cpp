@@ -60,19 +60,6 @@ int storybgnumber(int n) {
     return validstory(n) ? bg[n] : 1;
 }
 
-// The map owns the level-to-story table; it lives here until the map takes it.
-int storyforlevel(int level) {
-    struct Entry { int level, story; };
-    static const Entry table[] = {
-        {1, 1},   {11, 2},  {14, 3},  {16, 4},  {17, 5},  {18, 6},  {25, 7},
-        {32, 8},  {33, 9},  {34, 10}, {35, 11}, {52, 12}, {53, 13}, {54, 14},
-        {55, 15}, {58, 16}, {62, 17}, {72, 18}, {73, 19}, {74, 20}, {75, 21},
-    };
-    for (const Entry& e : table)
-        if (e.level == level) return e.story;
-    return 0;
-}
-
 std::string storymusic(int n) {
     if (n == 1) return "/music/story2.ogg";
     if (n == 3) return "/music/storyreggae.ogg";
