@@ -10,6 +10,7 @@
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
+#include "story/story.h"
 #include "meta/map.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -66,6 +67,9 @@ void loadmaingraphics() {
     loadpopupgraphics();
     loadfonts();
     loadeffects();
+    loadfishset();
+    loadcardstuff();
+    loadstorycharacters();
     loadalltexts();
 }
 
@@ -125,5 +129,6 @@ void resetgame() {
     resetmap();
     resetcardgame();
     resethooks();
+    resetstory();
     registerscreens();
 }
