@@ -1,8 +1,16 @@
 // Start-up in its fixed order, then the main loop until quitgame.
 #pragma once
 
+#include "platform/platform.h"
+
+// Everything before the main loop. False when another instance runs: the
+// caller then ends at once, having opened nothing and touched no file.
+bool startgame(pf::Backend backend);
 int runtidewrack();
 void makepath();
 void loadall();
+void instgraphic();
 void instmain();
 void loadmaingraphics();
+// Every module back to its start-up state (tests and the harness).
+void resetgame();

@@ -193,6 +193,28 @@ struct SoundEvent {
 };
 const std::vector<SoundEvent>& soundevents();
 void clearsoundevents();
+// Headless audio: the sound on this channel ends now (as if it ran out).
+void endchannel(Channel c);
+
+// Puts the input, draw state, clock, seed, log, write-failure injector and
+// recorded events back to their start values; images and window stay.
+void reset();
+// SDL backend: use the software renderer (chosen by itself on the offscreen
+// and dummy video drivers). Takes effect at the next opengraphics.
+void softwarerenderer(bool on);
+// Simulates a full disk or a crash: after this many more bytes every write
+// fails. -1 switches it off.
+void failwritesafter(int bytes);
+// Every logline since the last clearlog (the newest few thousand).
+const std::vector<std::string>& loglines();
+void clearlog();
+// Builds an image from RGBA bytes (4 per pixel, rows top to bottom), cut into
+// cells when cellw and cellh are given; the handle follows automidhandle.
+Image* makeimage(int w, int h, const std::vector<std::uint8_t>& rgba, int cellw = 0, int cellh = 0);
+// One pixel of a frame as 0xRRGGBBAA; 0 outside the cell or for null.
+std::uint32_t pixel(const Image* img, int frame, int x, int y);
+// Headless backend: URLs handed to openurl (nothing is launched).
+const std::vector<std::string>& openedurls();
 }  // namespace ctl
 
 }  // namespace pf

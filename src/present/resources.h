@@ -28,6 +28,15 @@ struct Backgrounds {
 };
 extern Backgrounds backgrounds;
 
+// Images that stay loaded for the whole run and that several screens draw.
+struct UiImages {
+    Img cursorimg = nullptr;
+    Img cursorglowimg = nullptr;
+    Img logoimg[3] = {};  // 1 front layer, 2 back layer
+    Img pauseimg = nullptr;
+};
+extern UiImages uiimages;
+
 int backgroundnumber(int screen, int bgnumber);  // the level-to-background rule
 void loadgamebg_dynamic(int screen, int bgnumber, int variant);
 void deletegamebg_dynamic();

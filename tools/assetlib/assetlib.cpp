@@ -3,6 +3,7 @@
 #include <jpeglib.h>
 #include <vorbis/vorbisenc.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>

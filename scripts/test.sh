@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the normal build, then the same tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for
+# a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+JOBS="$(nproc)"
+FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
+
+echo "== normal build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$JOBS"
+ctest --test-dir build --output-on-failure -j"$JOBS"
+
+echo "== sanitizer build"
+# The data folder is the one just generated: the generators need no sanitizer.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTW_SANITIZE=ON -DTW_BENCH=OFF \
+  -DTW_DATA_FROM="$PWD/build/data" >/dev/null
+cmake --build build-asan -j"$JOBS" --target twtests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$JOBS"
+
+if [ -f fuzz/CMakeLists.txt ]; then
+  echo "== fuzzers (${FUZZ_SECONDS}s each)"
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_FUZZ=ON \
+    -DTW_TESTS=OFF -DTW_BENCH=OFF -DTW_DATA_FROM="$PWD/build/data" >/dev/null
+  cmake --build build-fuzz -j"$JOBS"
+  for f in build-fuzz/fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    name="$(basename "$f")"
+    corpus="build-fuzz/corpus/$name"
+    mkdir -p "$corpus"
+    seeds="fuzz/seeds/${name#fuzz_}"
+    [ -d "$seeds" ] || seeds=""
+    echo "-- $name"
+    "$f" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 "$corpus" $seeds 2>&1 | tail -n 3
+  done
+fi
+echo "== all tests passed"

@@ -1,0 +1,183 @@
+#include "core/loop.h"
+
+#include "core/globals.h"
+#include "core/profiles.h"
+#include "core/screens.h"
+#include "core/settings.h"
+#include "menus/popups.h"
+#include "platform/platform.h"
+#include "present/fonts.h"
+#include "present/resources.h"
+#include "present/sound.h"
+#include "present/texts.h"
+
+namespace {
+int statframes = 0;
+int statlastsec = 0;
+}  // namespace
+
+void setfadecolour() { pf::setcolour(fade.fadelevel, fade.fadelevel, fade.fadelevel); }
+
+void gotoscreen(int target, int param) {
+    fade.fadeto = target;
+    fade.fadeparam = param;
+    fade.fadestate = 2;
+    fade.fadelevel = 256;
+    in.mhit1 = 0;
+    pf::flushkeys();
+}
+
+void startfadein() {
+    fade.fadelevel = 0;
+    fade.fadestate = 1;
+}
+
+void dofade() {
+    if (fade.fadestate == 2) {
+        if (fade.fadelevel > -32) fade.fadelevel -= 32;
+        if (fade.fadelevel == -32) {
+            if (fade.fadeto == SCREEN_QUIT) {
+                core.quitgame = 1;
+            } else {
+                ScreenRoutines r = screenroutines(fade.fadeto);
+                if (r.entry) r.entry(fade.fadeparam);
+            }
+        }
+    } else if (fade.fadelevel < 255) {
+        fade.fadelevel += 32;
+    }
+    setfadecolour();
+}
+
+void scalepointer(int wx, int wy, int& lx, int& ly) {
+    struct Row { int ww, wh, lw, lh; double fx, fy; };
+    static const Row table[] = {
+        {600, 450, 1024, 768, 1.706666, 1.706666},
+        {800, 600, 1024, 768, 1.28, 1.28},
+        {1024, 600, 1366, 768, 1.33398, 1.28},
+    };
+    int ww = 0, wh = 0;
+    pf::windowsize(ww, wh);
+    for (const Row& r : table) {
+        if (ww == r.ww && wh == r.wh && disp.gfxwidth == r.lw && disp.gfxheight == r.lh) {
+            lx = int(wx * r.fx);
+            ly = int(wy * r.fy);
+            return;
+        }
+    }
+    // Any other window or desktop size: the backend knows the real
+    // (letterboxed) transform, so the pointer lands where it is drawn.
+    pf::windowtological(wx, wy, lx, ly);
+}
+
+void getinput() {
+    in.mhit1 = in.mhit2 = in.mdown1 = 0;
+    in.keyenter = in.keyesc = in.keyspace = 0;
+    in.keyf2 = in.keyf3 = in.keyf4 = in.keyf5 = in.keyf7 = 0;
+    in.mmoved = (in.oldmx != in.mx || in.oldmy != in.my) ? 1 : 0;
+    if (in.mouseon == 1) {
+        in.oldmx = in.mx;
+        in.oldmy = in.my;
+        scalepointer(pf::mousex(), pf::mousey(), in.mx, in.my);
+        in.mhit1 = pf::mousehit(1);
+        in.mhit2 = pf::mousehit(2);
+        in.mdown1 = pf::mousedown(1) ? 1 : 0;
+        in.mdowntime1 = in.mdown1 ? in.mdowntime1 + 1 : 0;
+    } else {
+        // Clicks made while sampling is off must not surface later.
+        pf::mousehit(1);
+        pf::mousehit(2);
+    }
+    in.keyenter = pf::keydown(13);
+    in.keyesc = pf::keydown(27);
+    in.keyspace = pf::keydown(32);
+    in.keyf2 = pf::keydown(113);
+    in.keyf3 = pf::keydown(114);
+    in.keyf4 = pf::keydown(115);
+    in.keyf7 = pf::keydown(118);
+    in.keyf5 = pf::keyhit(116) > 0 ? 1 : 0;
+    if (in.escdelay > 0) in.escdelay--;
+    if (in.keyesc == 1 && in.escdelay == 0) in.escdelay = 30;
+    if (in.keyf7 == 1) loadalltexts();
+    if (pf::appterminate()) openpopup(99);
+    for (int ev : pf::appevents()) {
+        if (ev == 1) core.appsuspended = 1;
+        if (ev == 2) core.appsuspended = 0;
+    }
+    if (core.appsuspended == 1 && core.gamepause == -1) {
+        core.appsuspended = 2;
+        core.gamepause = 1;
+        if (players.aktplayer > -1 && (core.screen <= 0 || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
+        savesettings(0);
+        pf::minimisewindow();
+        pausesoundchannels();
+    }
+}
+
+void stattime() {
+    statframes++;
+    int t = pf::timerticks(core.sectimer);
+    if (t != statlastsec) {
+        statlastsec = t;
+        core.fps = statframes;
+        statframes = 0;
+    }
+}
+
+static void drawpauseoverlay() {
+    if (core.appsuspended != 0 || core.gamepause != 1) return;
+    if (core.screen == SCREEN_LOADING || core.screen == SCREEN_SPLASH) return;
+    pf::setscale(1, 1);
+    drawimg(uiimages.pauseimg, disp.midx, disp.midy);
+    drawtext(menutext(10, 1), disp.midx, disp.midy - 127, 3, 9);
+    drawtext(menutext(10, 2), disp.midx, disp.midy - 5, 3, 7);
+    if (in.mhit1 == 1) core.gamepause = -1;
+}
+
+static void drawpointer() {
+    if (!uiimages.cursorimg) return;
+    pf::setalpha(1);
+    if (core.prevscreen == SCREEN_LOADING && core.screen == SCREEN_MENU && core.menutick < 20) {
+        pf::setalpha(core.menutick * 0.05f);
+        in.mx = disp.midx;
+        in.my = disp.gfxheight - 100;
+        pf::movemouse(in.mx, in.my);
+    }
+    if (core.screen != SCREEN_LOADING && core.screen != SCREEN_SPLASH && settings.cursormode == 1)
+        pf::drawimage(uiimages.cursorimg, float(in.mx), float(in.my), 0);
+    pf::setalpha(1);
+}
+
+void doall() {
+    core.mouseoverbutton = 0;
+    disp.midx = disp.gfxwidth / 2;
+    disp.midy = disp.gfxheight / 2;
+    disp.bgxoff = disp.gfxwidth == 1280 ? -43 : disp.gfxwidth == 1024 ? -171 : 0;
+    disp.uixoff = disp.gfxwidth == 1280 ? 128 : disp.gfxwidth == 1366 ? 171 : 0;
+    pf::setviewport(0, 0, disp.gfxwidth, disp.gfxheight);
+    stattime();
+    core.framecount++;
+    dofade();
+    ScreenRoutines r = screenroutines(core.screen);
+    if (r.frame) r.frame();
+    if (core.framecount > 30) updatemusic();
+    drawpauseoverlay();
+    drawpointer();
+}
+
+void (*frameobserver)() = nullptr;
+
+bool maintick() {
+    pf::clearscreen();
+    getinput();
+    doall();
+    if (frameobserver) frameobserver();
+    if (!pf::flipscreen(1)) core.quitgame = 1;
+    pf::waittimer(core.maintimer);
+    return core.quitgame != 1;
+}
+
+void mainloop() {
+    while (maintick()) {
+    }
+}

@@ -1,0 +1,21 @@
+// The 50 Hz main loop, input sampling, the screen manager and its fades.
+#pragma once
+
+void gotoscreen(int target, int param);
+void startfadein();
+void dofade();
+void getinput();
+void doall();
+void stattime();
+// One pass of the main loop: clear, sample, tick, present, wait.
+// Returns false once the game should end.
+bool maintick();
+void mainloop();
+// Window pixels -> logical pixels: the fixed factors for the classic window
+// sizes, the real window transform for every other size.
+void scalepointer(int wx, int wy, int& lx, int& ly);
+// Called after a tick has drawn and before it is presented (the harness
+// takes its screenshots here). Null in the game.
+extern void (*frameobserver)();
+// Drawing colour for the current fade level.
+void setfadecolour();

@@ -1,0 +1,24 @@
+#include "core/screens.h"
+
+#include "core/splash.h"
+
+namespace {
+// Ids run from -3 to 23; -999 (quit) never runs routines.
+constexpr int FIRSTID = -3, LASTID = 23;
+ScreenRoutines table[LASTID - FIRSTID + 1];
+}  // namespace
+
+ScreenRoutines screenroutines(int id) {
+    if (id < FIRSTID || id > LASTID) return {};
+    return table[id - FIRSTID];
+}
+
+void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame) {
+    if (id < FIRSTID || id > LASTID) return;
+    table[id - FIRSTID] = {entry, frame};
+}
+
+void registerscreens() {
+    for (auto& r : table) r = {};
+    setscreenroutines(-2, instintro, showintro);
+}

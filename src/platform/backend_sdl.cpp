@@ -1,0 +1,430 @@
+// The SDL backend: window, renderer and event queue. Audio lives in
+// audio_sdl.cpp.
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <unordered_set>
+
+#include "platform/internal.h"
+#include "platform/sdlshared.h"
+
+namespace pf {
+namespace detail {
+
+SdlState sdl;
+
+namespace {
+
+void releasetextures() {
+    for (Image* img : sdl.textured) {
+        if (img->texture && img->texgen == sdl.rendergen && sdl.renderer)
+            SDL_DestroyTexture(static_cast<SDL_Texture*>(img->texture));
+        img->texture = nullptr;
+    }
+    sdl.textured.clear();
+}
+
+bool videoready() { return SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0; }
+
+bool sstart() {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
+    startaudio();
+    return true;
+}
+
+void sstop() {
+    stopaudio();
+    releasetextures();
+    if (sdl.renderer) SDL_DestroyRenderer(sdl.renderer);
+    if (sdl.window) SDL_DestroyWindow(sdl.window);
+    sdl.renderer = nullptr;
+    sdl.window = nullptr;
+    sdl.rendergen++;
+    IMG_Quit();
+    SDL_Quit();
+}
+
+bool usesoftware() {
+    if (sdl.forcesoftware) return true;
+    const char* drv = SDL_GetCurrentVideoDriver();
+    return drv && (std::strcmp(drv, "offscreen") == 0 || std::strcmp(drv, "dummy") == 0);
+}
+
+void applyicon() {
+    if (!sdl.window || sdl.iconpath.empty()) return;
+    SDL_Surface* icon = IMG_Load(resolvepath(sdl.iconpath).c_str());
+    if (!icon) return;
+    SDL_SetWindowIcon(sdl.window, icon);
+    SDL_FreeSurface(icon);
+}
+
+void updatesize() {
+    if (sdl.renderer) SDL_GetRendererOutputSize(sdl.renderer, &g.display.winw, &g.display.winh);
+}
+
+// The display is replaced as a whole; images keep their pixels and get new
+// textures the next time they are drawn.
+bool sopengraphics(int w, int h, int depth, int hz, int flags) {
+    if (!videoready()) return false;
+    releasetextures();
+    if (sdl.renderer) SDL_DestroyRenderer(sdl.renderer);
+    if (sdl.window) SDL_DestroyWindow(sdl.window);
+    sdl.renderer = nullptr;
+    sdl.window = nullptr;
+    sdl.rendergen++;
+    g.display.open = false;
+
+    Uint32 wflags = SDL_WINDOW_SHOWN;
+    if (depth != 0) wflags |= SDL_WINDOW_FULLSCREEN;
+    sdl.window = SDL_CreateWindow(sdl.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, wflags);
+    if (!sdl.window) return false;
+    if (depth != 0) {
+        SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, w, h, hz, nullptr}, got;
+        if (SDL_GetClosestDisplayMode(0, &want, &got)) SDL_SetWindowDisplayMode(sdl.window, &got);
+    }
+    if (!usesoftware())
+        sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!sdl.renderer) sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!sdl.renderer) {
+        SDL_DestroyWindow(sdl.window);
+        sdl.window = nullptr;
+        return false;
+    }
+    sdl.vsync = -1;
+    sdl.clipvalid = false;
+    if (g.display.logw > 0) SDL_RenderSetLogicalSize(sdl.renderer, g.display.logw, g.display.logh);
+    applyicon();
+    SDL_ShowCursor(g.input.pointershown ? SDL_ENABLE : SDL_DISABLE);
+    g.display.open = true;
+    g.display.depth = depth;
+    updatesize();
+    if (!g.display.logw) {
+        g.draw.vw = w;
+        g.draw.vh = h;
+    }
+    SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(sdl.renderer);
+    return true;
+}
+
+bool sgfxmodeexists(int w, int h, int depth, int hz) {
+    if (!videoready()) return false;
+    if (depth == 0) {
+        SDL_DisplayMode dm;
+        return SDL_GetDesktopDisplayMode(0, &dm) == 0 && w <= dm.w && h <= dm.h;
+    }
+    int n = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < n; i++) {
+        SDL_DisplayMode dm;
+        if (SDL_GetDisplayMode(0, i, &dm) != 0) continue;
+        if (dm.w == w && dm.h == h && (hz == 0 || dm.refresh_rate == hz)) return true;
+    }
+    return false;
+}
+
+void sdesktopsize(int& w, int& h) {
+    SDL_DisplayMode dm;
+    if (videoready() && SDL_GetDesktopDisplayMode(0, &dm) == 0) {
+        w = dm.w;
+        h = dm.h;
+    } else {
+        w = h = 0;
+    }
+}
+
+void swindowsize(int& w, int& h) {
+    updatesize();
+    w = g.display.winw;
+    h = g.display.winh;
+}
+
+void ssetvirtualres(int w, int h) {
+    if (sdl.renderer) SDL_RenderSetLogicalSize(sdl.renderer, w, h);
+    sdl.clipvalid = false;
+}
+
+void sclearscreen() {
+    if (!sdl.renderer) return;
+    SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(sdl.renderer);
+}
+
+bool sflipscreen(int sync) {
+    if (!sdl.renderer) return false;
+    int want = sync ? 1 : 0;
+    if (want != sdl.vsync) {
+        SDL_RenderSetVSync(sdl.renderer, want);  // not every renderer can; it then presents at once
+        sdl.vsync = want;
+    }
+    SDL_ClearError();
+    SDL_RenderPresent(sdl.renderer);
+    pumpsdl();
+    return true;
+}
+
+void ssetwindowtitle(const std::string& t) {
+    sdl.title = t;
+    if (sdl.window) SDL_SetWindowTitle(sdl.window, t.c_str());
+}
+
+void ssetwindowicon(const std::string& path) {
+    sdl.iconpath = path;
+    applyicon();
+}
+
+void sminimisewindow() {
+    if (sdl.window) SDL_MinimizeWindow(sdl.window);
+}
+
+void swindowtological(int wx, int wy, int& lx, int& ly) {
+    if (!sdl.renderer) {
+        lx = wx;
+        ly = wy;
+        return;
+    }
+    float fx, fy;
+    SDL_RenderWindowToLogical(sdl.renderer, wx, wy, &fx, &fy);
+    lx = int(fx);
+    ly = int(fy);
+}
+
+void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
+    if (!sdl.renderer) {
+        wx = lx;
+        wy = ly;
+        return;
+    }
+    SDL_RenderLogicalToWindow(sdl.renderer, float(lx), float(ly), &wx, &wy);
+}
+
+SDL_Texture* textureof(Image* img) {
+    if (img->texture && img->texgen == sdl.rendergen) return static_cast<SDL_Texture*>(img->texture);
+    SDL_Texture* t = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, img->sheetw,
+                                       img->sheeth);
+    if (!t) return nullptr;
+    SDL_UpdateTexture(t, nullptr, img->rgba.data(), img->sheetw * 4);
+    img->texture = t;
+    img->texgen = sdl.rendergen;
+    sdl.textured.insert(img);
+    return t;
+}
+
+SDL_BlendMode blendof(int mode) {
+    switch (mode) {
+        case 2: return SDL_BLENDMODE_NONE;
+        case 4: return SDL_BLENDMODE_ADD;
+        case 5: return SDL_BLENDMODE_MOD;
+        default: return SDL_BLENDMODE_BLEND;
+    }
+}
+
+void sdrawimage(Image* img, float x, float y, int frame) {
+    const DrawState& d = g.draw;
+    if (!sdl.renderer || d.sx == 0 || d.sy == 0 || d.vw <= 0 || d.vh <= 0) return;
+    SDL_Texture* tex = textureof(img);
+    if (!tex) return;
+    if (!sdl.clipvalid || sdl.clip.x != d.vx || sdl.clip.y != d.vy || sdl.clip.w != d.vw || sdl.clip.h != d.vh) {
+        sdl.clip = SDL_Rect{d.vx, d.vy, d.vw, d.vh};
+        SDL_RenderSetClipRect(sdl.renderer, &sdl.clip);
+        sdl.clipvalid = true;
+    }
+    SDL_SetTextureBlendMode(tex, blendof(d.blend));
+    SDL_SetTextureColorMod(tex, Uint8(d.r), Uint8(d.g), Uint8(d.b));
+    float a = std::clamp(d.alpha, 0.0f, 1.0f);
+    SDL_SetTextureAlphaMod(tex, Uint8(std::lround(a * 255.0f)));
+
+    SDL_Rect src{img->cellx[size_t(frame)], img->celly[size_t(frame)], img->w, img->h};
+    float ax = std::fabs(d.sx), ay = std::fabs(d.sy);
+    // A mirrored draw flips the texture inside its rectangle, so the handle
+    // sits at the mirrored spot of that rectangle.
+    float hx = float(d.sx < 0 ? img->w - img->hx : img->hx) * ax;
+    float hy = float(d.sy < 0 ? img->h - img->hy : img->hy) * ay;
+    SDL_FRect dst{x - hx, y - hy, float(img->w) * ax, float(img->h) * ay};
+    SDL_FPoint centre{hx, hy};
+    int flip = SDL_FLIP_NONE;
+    if (d.sx < 0) flip |= SDL_FLIP_HORIZONTAL;
+    if (d.sy < 0) flip |= SDL_FLIP_VERTICAL;
+    SDL_RenderCopyExF(sdl.renderer, tex, &src, &dst, double(d.rotation), &centre, SDL_RendererFlip(flip));
+}
+
+void sreleaseimage(Image* img) {
+    if (img->texture && img->texgen == sdl.rendergen && sdl.renderer)
+        SDL_DestroyTexture(static_cast<SDL_Texture*>(img->texture));
+    img->texture = nullptr;
+    sdl.textured.erase(img);
+}
+
+void smovepointer(int wx, int wy) {
+    if (sdl.window) SDL_WarpMouseInWindow(sdl.window, wx, wy);
+}
+
+void sshowpointer(bool on) {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(on ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool sscreenshot(const std::string& path) {
+    if (!sdl.renderer) return false;
+    int w, h;
+    if (SDL_GetRendererOutputSize(sdl.renderer, &w, &h) != 0 || w <= 0 || h <= 0) return false;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!s) return false;
+    // Read the whole output, bars included, independent of the logical size.
+    int lw = 0, lh = 0;
+    SDL_RenderGetLogicalSize(sdl.renderer, &lw, &lh);
+    SDL_Rect clip;
+    bool clipped = SDL_RenderIsClipEnabled(sdl.renderer);
+    SDL_RenderGetClipRect(sdl.renderer, &clip);
+    if (lw > 0) SDL_RenderSetLogicalSize(sdl.renderer, 0, 0);
+    SDL_RenderSetViewport(sdl.renderer, nullptr);
+    bool ok = SDL_RenderReadPixels(sdl.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, s->pixels, s->pitch) == 0;
+    if (lw > 0) SDL_RenderSetLogicalSize(sdl.renderer, lw, lh);
+    if (clipped) SDL_RenderSetClipRect(sdl.renderer, &clip);
+    sdl.clipvalid = false;
+    if (ok) ok = IMG_SavePNG(s, resolvepath(path).c_str()) == 0;
+    SDL_FreeSurface(s);
+    return ok;
+}
+
+int vkof(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 65 + int(k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return 48 + int(k - SDLK_0);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9) return 49 + int(k - SDLK_KP_1);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + int(k - SDLK_F1);
+    switch (k) {
+        case SDLK_KP_0: return 48;
+        case SDLK_BACKSPACE: return 8;
+        case SDLK_TAB: return 9;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return 13;
+        case SDLK_ESCAPE: return 27;
+        case SDLK_SPACE: return 32;
+        case SDLK_LEFT: return 37;
+        case SDLK_UP: return 38;
+        case SDLK_RIGHT: return 39;
+        case SDLK_DOWN: return 40;
+        case SDLK_DELETE: return 46;
+        default: return 0;
+    }
+}
+
+int buttonof(Uint8 b) {
+    switch (b) {
+        case SDL_BUTTON_LEFT: return 1;
+        case SDL_BUTTON_RIGHT: return 2;
+        case SDL_BUTTON_MIDDLE: return 3;
+        default: return 0;
+    }
+}
+
+// UTF-8 text from the window system -> code points; malformed bytes are
+// skipped rather than guessed at.
+void pushutf8(const char* t) {
+    const auto* p = reinterpret_cast<const unsigned char*>(t);
+    while (*p) {
+        unsigned c = *p;
+        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+        if (extra < 0) {
+            p++;
+            continue;
+        }
+        unsigned cp = extra == 0 ? c : c & (0x3F >> extra);
+        int i = 1;
+        for (; i <= extra; i++) {
+            if ((p[i] & 0xC0) != 0x80) break;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        if (i <= extra) {
+            p += i;
+            continue;
+        }
+        p += extra + 1;
+        if (cp > 0 && cp <= 0x10FFFF) g.input.chars.push_back(int(cp));
+    }
+}
+
+void rawpointer() {
+    int x, y;
+    SDL_GetMouseState(&x, &y);
+    g.input.mx = x;
+    g.input.my = y;
+}
+
+}  // namespace
+
+void pumpsdl() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && !SDL_WasInit(SDL_INIT_EVENTS)) return;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+            case SDL_QUIT: g.input.closerequests++; break;
+            case SDL_WINDOWEVENT:
+                switch (e.window.event) {
+                    case SDL_WINDOWEVENT_FOCUS_LOST:
+                    case SDL_WINDOWEVENT_MINIMIZED: g.input.appevents.push_back(1); break;
+                    case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    case SDL_WINDOWEVENT_RESTORED: g.input.appevents.push_back(2); break;
+                    case SDL_WINDOWEVENT_SIZE_CHANGED: updatesize(); break;
+                    default: break;
+                }
+                break;
+            case SDL_KEYDOWN: {
+                int vk = vkof(e.key.keysym.sym);
+                if (vk == 0) break;
+                if (!e.key.repeat) g.input.keyhits[vk]++;
+                g.input.keydown[vk] = true;
+                // Held Backspace repeats in a text field like typed letters do.
+                if (vk == 8 || (vk == 13 && !e.key.repeat)) g.input.chars.push_back(vk);
+                break;
+            }
+            case SDL_KEYUP: {
+                int vk = vkof(e.key.keysym.sym);
+                if (vk) g.input.keydown[vk] = false;
+                break;
+            }
+            case SDL_TEXTINPUT: pushutf8(e.text.text); break;
+            case SDL_MOUSEMOTION: rawpointer(); break;
+            case SDL_MOUSEBUTTONDOWN: {
+                int b = buttonof(e.button.button);
+                rawpointer();
+                if (b) {
+                    g.input.mousehits[b]++;
+                    g.input.mousedown[b] = true;
+                }
+                break;
+            }
+            case SDL_MOUSEBUTTONUP: {
+                int b = buttonof(e.button.button);
+                if (b) g.input.mousedown[b] = false;
+                break;
+            }
+            case SDL_RENDER_TARGETS_RESET:
+            case SDL_RENDER_DEVICE_RESET:
+                // Texture contents are gone; rebuild them from the kept pixels.
+                releasetextures();
+                sdl.rendergen++;
+                sdl.clipvalid = false;
+                break;
+            default: break;
+        }
+    }
+}
+
+const BackendOps sdlops = {
+    sstart,          sstop,           sopengraphics,   sgfxmodeexists,  sdesktopsize,   swindowsize,
+    ssetvirtualres,  sclearscreen,    sflipscreen,     ssetwindowtitle, ssetwindowicon, sminimisewindow,
+    swindowtological, slogicaltowindow, sdrawimage,    sreleaseimage,   pumpsdl,        smovepointer,
+    sshowpointer,    sscreenshot,     launchurl,       saudioavailable, sloadsound,     sfreesound,
+    sstartsound,     sallocchannel,   sstopchannel,    spausechannel,   sresumechannel, schannelplaying,
+    ssetchannelvolume, ssetchannelpan,
+};
+
+}  // namespace detail
+
+namespace ctl {
+void softwarerenderer(bool on) { detail::sdl.forcesoftware = on; }
+}  // namespace ctl
+}  // namespace pf

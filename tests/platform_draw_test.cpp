@@ -1,0 +1,261 @@
+// Images, cells, handles, the pixel-accurate overlap and the headless
+// draw-call record.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+
+#include "platform/platform.h"
+#include "testutil.h"
+
+namespace {
+
+// RGBA bytes of a w x h image: opaque where inside(x, y) holds.
+template <class F>
+std::vector<std::uint8_t> pixels(int w, int h, F inside) {
+    std::vector<std::uint8_t> px(size_t(w) * size_t(h) * 4, 0);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++)
+            if (inside(x, y)) {
+                std::uint8_t* p = &px[(size_t(y) * size_t(w) + size_t(x)) * 4];
+                p[0] = p[1] = p[2] = 200;
+                p[3] = 255;
+            }
+    return px;
+}
+
+// A minimal PNG writer (stored deflate blocks), enough to feed the decoder.
+std::uint32_t crc(const std::uint8_t* d, size_t n, std::uint32_t c = 0xFFFFFFFFu) {
+    for (size_t i = 0; i < n; i++) {
+        c ^= d[i];
+        for (int k = 0; k < 8; k++) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    return c;
+}
+
+void be32(std::string& s, std::uint32_t v) {
+    for (int i = 3; i >= 0; i--) s += char((v >> (8 * i)) & 255);
+}
+
+void chunk(std::string& png, const char* type, const std::string& data) {
+    be32(png, std::uint32_t(data.size()));
+    std::string body = std::string(type, 4) + data;
+    png += body;
+    be32(png, crc(reinterpret_cast<const std::uint8_t*>(body.data()), body.size()) ^ 0xFFFFFFFFu);
+}
+
+void writepng(const std::string& path, int w, int h, const std::vector<std::uint8_t>& rgba) {
+    std::string raw;
+    for (int y = 0; y < h; y++) {
+        raw += '\0';
+        raw.append(reinterpret_cast<const char*>(&rgba[size_t(y) * size_t(w) * 4]), size_t(w) * 4);
+    }
+    std::string z = "\x78\x01";
+    std::uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) a = (a + c) % 65521, b = (b + a) % 65521;
+    for (size_t off = 0; off < raw.size() || off == 0; off += 65535) {
+        size_t n = std::min<size_t>(65535, raw.size() - off);
+        z += char(off + n >= raw.size() ? 1 : 0);
+        z += char(n & 255), z += char(n >> 8), z += char(~n & 255), z += char((~n >> 8) & 255);
+        z += raw.substr(off, n);
+        if (raw.empty()) break;
+    }
+    be32(z, (b << 16) | a);
+    std::string ihdr;
+    be32(ihdr, std::uint32_t(w));
+    be32(ihdr, std::uint32_t(h));
+    ihdr += std::string("\x08\x06\x00\x00\x00", 5);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    chunk(png, "IHDR", ihdr);
+    chunk(png, "IDAT", z);
+    chunk(png, "IEND", "");
+    std::ofstream(path, std::ios::binary) << png;
+}
+
+struct PlatformDraw : testing::Test {
+    void SetUp() override {
+        pf::init(pf::Backend::headless);
+        pf::ctl::reset();
+        pf::automidhandle(false);
+    }
+    void TearDown() override { pf::ctl::reset(); }
+};
+
+}  // namespace
+
+TEST_F(PlatformDraw, AnimImagesCutWholeCellsInReadingOrder) {
+    TempDir dir;
+    // 3 x 2 cells of 4 x 4; cell i has its single opaque pixel at (i % 4, 0).
+    auto px = pixels(12, 8, [](int x, int y) {
+        int cell = (y / 4) * 3 + x / 4;
+        return y % 4 == 0 && x % 4 == cell % 4;
+    });
+    std::string path = dir.str() + "Sheet.png";
+    writepng(path, 12, 8, px);
+
+    pf::automidhandle(true);
+    pf::Image* whole = pf::loadimage(dir.str() + "sheet.PNG", -1);
+    ASSERT_NE(whole, nullptr) << "decoded through a case-insensitive name";
+    EXPECT_EQ(pf::imagewidth(whole), 12);
+    EXPECT_EQ(pf::imageframes(whole), 1);
+    int hx, hy;
+    pf::imagehandle(whole, hx, hy);
+    EXPECT_EQ(hx, 6);
+    EXPECT_EQ(hy, 4);
+
+    struct Case {
+        int first, count, frames;
+    };
+    for (Case c : {Case{0, 6, 6}, Case{0, 10, 6}, Case{2, 3, 3}, Case{5, 4, 1}, Case{6, 1, 0}, Case{0, 0, 0}}) {
+        pf::Image* anim = pf::loadanimimage(path, 4, 4, c.first, c.count, -1);
+        EXPECT_EQ(pf::imageframes(anim), c.frames) << c.first << "+" << c.count;
+        if (!anim) continue;
+        // Frame k shows cell first + k: its pixel sits at column (first + k) % 4.
+        for (int k = 0; k < c.frames; k++) {
+            int col = (c.first + k) % 4;
+            auto dot = pixels(1, 1, [](int, int) { return true; });
+            pf::Image* probe = pf::ctl::makeimage(1, 1, dot);
+            pf::setimagehandle(anim, 0, 0);
+            pf::setimagehandle(probe, 0, 0);
+            EXPECT_TRUE(pf::imagescollide(anim, 0, 0, k, probe, col, 0, 0)) << "frame " << k;
+            EXPECT_FALSE(pf::imagescollide(anim, 0, 0, k, probe, (col + 1) % 4, 0, 0)) << "frame " << k;
+            pf::freeimage(probe);
+        }
+        pf::freeimage(anim);
+    }
+    EXPECT_EQ(pf::loadanimimage(path, 5, 5, 0, 1, -1) != nullptr, true) << "a partial last cell is left out";
+    EXPECT_EQ(pf::loadanimimage(path, 13, 4, 0, 1, -1), nullptr) << "no whole cell at all";
+    EXPECT_EQ(pf::loadimage(dir.str() + "missing.png", -1), nullptr);
+    std::ofstream(dir.path / "junk.png") << "not a picture";
+    EXPECT_EQ(pf::loadimage(dir.str() + "junk.png", -1), nullptr);
+    pf::freeimage(whole);
+}
+
+TEST_F(PlatformDraw, CollideHonoursHandleScaleAndRotation) {
+    // A 20 x 4 bar with its handle at its left end, and a 1-pixel pointer mask.
+    pf::Image* bar = pf::ctl::makeimage(20, 4, pixels(20, 4, [](int, int) { return true; }));
+    pf::setimagehandle(bar, 0, 2);
+    pf::Image* dot = pf::ctl::makeimage(1, 1, pixels(1, 1, [](int, int) { return true; }));
+    pf::Image* hollow = pf::ctl::makeimage(3, 3, pixels(3, 3, [](int x, int y) { return !(x == 1 && y == 1); }));
+    pf::midhandleimage(hollow);
+
+    struct Case {
+        float rot, sx, sy;
+        int px, py;
+        bool hit;
+        const char* what;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 100, 100, true, "the handle pixel"},
+        {0, 1, 1, 119, 101, true, "last column"},
+        {0, 1, 1, 120, 100, false, "one past the end"},
+        {0, 1, 1, 99, 100, false, "left of the handle"},
+        {0, 1, 1, 100, 102, false, "below the bar"},
+        {0, 2, 1, 139, 100, true, "scaled twice as long"},
+        {0, 2, 1, 140, 100, false, "past the scaled end"},
+        {0, -1, 1, 81, 100, true, "mirrored to the left"},
+        {0, -1, 1, 101, 100, false, "mirrored: nothing to the right"},
+        {90, 1, 1, 100, 115, true, "turned clockwise: points down"},
+        {90, 1, 1, 115, 100, false, "turned: nothing to the right"},
+        {180, 1, 1, 85, 100, true, "half turn: points left"},
+        {0, 0, 1, 100, 100, false, "zero scale draws nothing"},
+    };
+    for (const Case& c : cases) {
+        pf::setrotation(c.rot);
+        pf::setscale(c.sx, c.sy);
+        EXPECT_EQ(pf::imagescollide(bar, 100, 100, 0, dot, c.px, c.py, 0), c.hit) << c.what;
+    }
+    pf::setrotation(0);
+    pf::setscale(1, 1);
+    // Transparent pixels do not count, on either side.
+    EXPECT_FALSE(pf::imagescollide(hollow, 50, 50, 0, dot, 50, 50, 0));
+    EXPECT_TRUE(pf::imagescollide(hollow, 50, 50, 0, dot, 51, 50, 0));
+    EXPECT_FALSE(pf::imagescollide(dot, 50, 50, 0, hollow, 50, 50, 0));
+    EXPECT_FALSE(pf::imagescollide(nullptr, 0, 0, 0, dot, 0, 0, 0));
+    EXPECT_FALSE(pf::imagescollide(bar, 100, 100, 1, dot, 100, 100, 0)) << "no such frame";
+    pf::freeimage(bar);
+    pf::freeimage(dot);
+    pf::freeimage(hollow);
+}
+
+TEST_F(PlatformDraw, HeadlessRecordsEveryDrawWithItsState) {
+    pf::opengraphics(800, 600, 0, 60, 0);
+    pf::setvirtualres(1024, 768);
+    pf::Image* img = pf::ctl::makeimage(4, 2, pixels(4, 2, [](int, int) { return true; }), 2, 2);
+    ASSERT_EQ(pf::imageframes(img), 2);
+    pf::clearscreen();
+    pf::setcolour(256, -32, 128);
+    pf::setalpha(0.5f);
+    pf::setblend(4);
+    pf::setrotation(30);
+    pf::setscale(-1, 2);
+    pf::setviewport(10, 20, 30, 40);
+    pf::drawimage(img, 1.5f, 2.5f, 1);
+    pf::drawimage(img, 0, 0, 2);   // no such frame
+    pf::drawimage(img, 0, 0, -1);
+    pf::drawimage(nullptr, 0, 0, 0);
+    ASSERT_EQ(pf::ctl::drawcalls().size(), 1u);
+    const auto& d = pf::ctl::drawcalls()[0];
+    EXPECT_EQ(d.img, img);
+    EXPECT_EQ(d.frame, 1);
+    EXPECT_FLOAT_EQ(d.x, 1.5f);
+    EXPECT_FLOAT_EQ(d.y, 2.5f);
+    EXPECT_EQ(d.r, 255) << "colours are clamped";
+    EXPECT_EQ(d.g, 0);
+    EXPECT_EQ(d.b, 128);
+    EXPECT_FLOAT_EQ(d.alpha, 0.5f);
+    EXPECT_EQ(d.blend, 4);
+    EXPECT_FLOAT_EQ(d.rotation, 30);
+    EXPECT_FLOAT_EQ(d.sx, -1);
+    EXPECT_FLOAT_EQ(d.sy, 2);
+    EXPECT_EQ(d.vx, 10);
+    EXPECT_EQ(d.vh, 40);
+    pf::clearscreen();
+    EXPECT_TRUE(pf::ctl::drawcalls().empty());
+
+    // The 800 x 600 window shows the 1024 x 768 canvas scaled by 0.78125.
+    int lx, ly;
+    pf::windowtological(400, 300, lx, ly);
+    EXPECT_EQ(lx, 512);
+    EXPECT_EQ(ly, 384);
+    pf::movemouse(512, 384);
+    EXPECT_EQ(pf::mousex(), 400);
+    EXPECT_EQ(pf::mousey(), 300);
+    pf::freeimage(img);
+}
+
+TEST_F(PlatformDraw, ScriptedInputIsSeenOnceAndFlushed) {
+    pf::ctl::presskey(27);
+    pf::ctl::presskey(27);
+    pf::ctl::key(13, true);
+    pf::ctl::text(0xE4);
+    pf::ctl::click(1);
+    pf::ctl::button(2, true);
+    pf::ctl::closerequest();
+    pf::ctl::suspend(true);
+    pf::ctl::suspend(false);
+
+    EXPECT_EQ(pf::keyhit(27), 2);
+    EXPECT_EQ(pf::keyhit(27), 0) << "reading resets";
+    EXPECT_FALSE(pf::keydown(27));
+    EXPECT_TRUE(pf::keydown(13));
+    EXPECT_EQ(pf::getchar(), 13) << "Enter also reaches the character queue";
+    EXPECT_EQ(pf::getchar(), 0xE4);
+    EXPECT_EQ(pf::getchar(), 0);
+    EXPECT_EQ(pf::mousehit(1), 1);
+    EXPECT_FALSE(pf::mousedown(1));
+    EXPECT_TRUE(pf::mousedown(2));
+    EXPECT_EQ(pf::mousehit(2), 1);
+    EXPECT_TRUE(pf::appterminate());
+    EXPECT_FALSE(pf::appterminate());
+    EXPECT_EQ(pf::appevents(), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(pf::appevents().empty());
+    EXPECT_EQ(pf::keyhit(999), 0);
+    EXPECT_FALSE(pf::keydown(-1));
+
+    pf::ctl::presskey(32);
+    pf::ctl::text('a');
+    pf::flushkeys();
+    EXPECT_EQ(pf::keyhit(32), 0);
+    EXPECT_EQ(pf::getchar(), 0);
+}

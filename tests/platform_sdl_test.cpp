@@ -1,0 +1,154 @@
+// The SDL backend on the offscreen video driver and the dummy audio driver
+// (set by ctest): drawing through the real renderer, and channel handles on
+// the real mixer.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <thread>
+
+#include "platform/platform.h"
+#include "testutil.h"
+
+namespace {
+
+std::vector<std::uint8_t> solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    std::vector<std::uint8_t> px;
+    for (int i = 0; i < w * h; i++) px.insert(px.end(), {r, g, b, 255});
+    return px;
+}
+
+// A mono 16-bit PCM WAV of the given length, a quiet square wave.
+void writewav(const std::string& path, int ms) {
+    int rate = 22050, samples = rate * ms / 1000;
+    auto le = [](std::string& s, std::uint32_t v, int n) {
+        for (int i = 0; i < n; i++) s += char((v >> (8 * i)) & 255);
+    };
+    std::string w = "RIFF";
+    le(w, std::uint32_t(36 + samples * 2), 4);
+    w += "WAVEfmt ";
+    le(w, 16, 4);
+    le(w, 1, 2);
+    le(w, 1, 2);
+    le(w, std::uint32_t(rate), 4);
+    le(w, std::uint32_t(rate * 2), 4);
+    le(w, 2, 2);
+    le(w, 16, 2);
+    w += "data";
+    le(w, std::uint32_t(samples * 2), 4);
+    for (int i = 0; i < samples; i++) le(w, (i / 50) % 2 ? 2000u : std::uint32_t(-2000) & 0xFFFF, 2);
+    std::ofstream(path, std::ios::binary) << w;
+}
+
+struct SdlBackend : testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(pf::init(pf::Backend::sdl));
+        pf::ctl::reset();
+    }
+    void TearDown() override {
+        pf::shutdown();
+        pf::init(pf::Backend::headless);
+    }
+};
+
+}  // namespace
+
+TEST_F(SdlBackend, DrawsThroughTheLetterboxAndSurvivesANewDisplay) {
+    TempDir dir;
+    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
+    pf::setvirtualres(1024, 768);
+    pf::automidhandle(false);
+    pf::Image* red = pf::ctl::makeimage(100, 100, solid(100, 100, 255, 0, 0));
+    pf::Image* green = pf::ctl::makeimage(10, 10, solid(10, 10, 0, 255, 0));
+    pf::setimagehandle(green, 5, 5);
+
+    for (int round = 0; round < 2; round++) {
+        pf::clearscreen();
+        pf::setviewport(0, 0, 1024, 768);
+        pf::drawimage(red, 0, 0, 0);                // logical 0..99 -> window 0..77
+        pf::setscale(4, 1);
+        pf::drawimage(green, 512, 384, 0);          // 40 x 10 about its centre
+        pf::setscale(1, 1);
+        pf::setviewport(0, 0, 1024, 500);
+        pf::drawimage(red, 0, 600, 0);              // clipped away entirely
+        std::string shot = dir.str() + "shot" + std::to_string(round) + ".png";
+        ASSERT_TRUE(pf::ctl::screenshot(shot));
+        ASSERT_TRUE(pf::flipscreen(1));
+        pf::Image* got = pf::loadimage(shot, -1);
+        ASSERT_NE(got, nullptr);
+        EXPECT_EQ(pf::imagewidth(got), 800);
+        EXPECT_EQ(pf::ctl::pixel(got, 0, 10, 10), 0xFF0000FFu) << round;
+        EXPECT_EQ(pf::ctl::pixel(got, 0, 90, 10), 0x000000FFu) << round;
+        EXPECT_EQ(pf::ctl::pixel(got, 0, 400 + 12, 300), 0x00FF00FFu) << "scaled sideways, round " << round;
+        EXPECT_EQ(pf::ctl::pixel(got, 0, 400, 300 + 6), 0x000000FFu) << round;
+        EXPECT_EQ(pf::ctl::pixel(got, 0, 10, 500), 0x000000FFu) << "outside the viewport, round " << round;
+        pf::freeimage(got);
+        // A new display: the images must stay usable.
+        ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
+    }
+    int lx, ly;
+    pf::windowtological(400, 300, lx, ly);
+    EXPECT_EQ(lx, 512);
+    EXPECT_EQ(ly, 384);
+    pf::ctl::key(27, true);
+    EXPECT_TRUE(pf::keydown(27)) << "scripted input reaches the SDL backend too";
+    EXPECT_EQ(pf::keyhit(27), 1);
+    pf::freeimage(red);
+    pf::freeimage(green);
+}
+
+TEST_F(SdlBackend, StaleChannelHandlesControlNothing) {
+    if (!pf::audioavailable()) GTEST_SKIP() << "no audio device";
+    TempDir dir;
+    writewav(dir.str() + "long.wav", 2000);
+    writewav(dir.str() + "short.wav", 20);
+    pf::Sound* longsnd = pf::loadsound(dir.str() + "long.wav", 0);
+    pf::Sound* shortsnd = pf::loadsound(dir.str() + "short.wav", 0);
+    ASSERT_NE(longsnd, nullptr);
+    ASSERT_NE(shortsnd, nullptr);
+    EXPECT_EQ(pf::loadsound(dir.str() + "none.wav", 0), nullptr);
+
+    // Stopped: its mixer channel is reused, the old handle reaches nothing.
+    pf::Channel a = pf::playsound(longsnd);
+    EXPECT_TRUE(pf::channelplaying(a));
+    pf::stopchannel(a);
+    EXPECT_FALSE(pf::channelplaying(a));
+    pf::Channel b = pf::playsound(longsnd);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a & 0xFFFF, b & 0xFFFF) << "the same mixer channel came back";
+    pf::pausechannel(a);
+    pf::stopchannel(a);
+    EXPECT_TRUE(pf::channelplaying(b));
+
+    // Finished on its own: likewise.
+    pf::stopchannel(b);
+    pf::Channel c = pf::playsound(shortsnd);
+    for (int i = 0; i < 100 && pf::channelplaying(c); i++) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(pf::channelplaying(c));
+    pf::Channel d = pf::playsound(longsnd);
+    EXPECT_EQ(c & 0xFFFF, d & 0xFFFF);
+    pf::stopchannel(c);
+    EXPECT_TRUE(pf::channelplaying(d));
+
+    // Cued: silent until resumed; pause and resume.
+    pf::Channel e = pf::cuesound(longsnd);
+    EXPECT_FALSE(pf::channelplaying(e));
+    pf::resumechannel(e);
+    EXPECT_TRUE(pf::channelplaying(e));
+    pf::pausechannel(e);
+    EXPECT_FALSE(pf::channelplaying(e));
+    pf::setchannelvolume(e, 0.5f);
+    pf::setchannelpan(e, -1);
+
+    // More sounds than mixer channels: more are made.
+    std::vector<pf::Channel> many;
+    for (int i = 0; i < 80; i++) many.push_back(pf::playsound(longsnd));
+    for (pf::Channel ch : many) EXPECT_TRUE(pf::channelplaying(ch));
+    pf::Channel idle = pf::allocchannel();
+    EXPECT_FALSE(pf::channelplaying(idle));
+    pf::stopchannel(idle);
+    pf::freesound(longsnd);
+    EXPECT_FALSE(pf::channelplaying(d)) << "freeing a sound ends its channels";
+    pf::freesound(shortsnd);
+}

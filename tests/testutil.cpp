@@ -1,0 +1,29 @@
+#include "testutil.h"
+
+#include <random>
+
+#include "core/globals.h"
+#include "core/startup.h"
+
+void headlessgame(int seed) {
+    pf::init(pf::Backend::headless);
+    resetgame();
+    // The folder that holds the generated "data" folder.
+    pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
+    pf::ctl::virtualclock(true, 1000);
+    pf::ctl::fixedseed(true, seed);
+    instgraphic();
+    core.maintimer = pf::createtimer(50);
+    core.sectimer = pf::createtimer(1);
+}
+
+TempDir::TempDir() {
+    std::random_device rd;
+    path = std::filesystem::temp_directory_path() / ("twtest-" + std::to_string(rd()));
+    std::filesystem::create_directories(path);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+}
