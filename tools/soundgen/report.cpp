@@ -34,14 +34,14 @@ void saveeffect(Buf b, const std::string& rel) {
     trimtail(b, 1, 0.0005f);
     // short fades: no click where the sound starts or is cut
     fadeedges(b, 1, 2.0, 12.0);
-    normalise(b, 1, -17.0, -1.0);
+    normalise(b, 1, -20.0, -3.0);
     note(rel, b, 1);
     al::saveogg(b, 1, SR, rel, 0.4f);
 }
 
 void saveloopeffect(Buf b, const std::string& rel) {
     fadeedges(b, 1, 1.0, 5.0);
-    normalise(b, 1, -17.0, -1.0);
+    normalise(b, 1, -20.0, -3.0);
     note(rel, b, 1);
     al::saveogg(b, 1, SR, rel, 0.4f);
 }
