@@ -182,7 +182,11 @@ Buf Song::render() const {
     }
     Buf out(size_t(T) * 2);
     Reverb rv(room, damp, 1.0);
-    Chorus ch(3.0, 0.3, 0.5);
+    // the chorus sweep must complete whole cycles in a loop, or its delay
+    // jumps where the end meets the start
+    double sweep = 0.3;
+    if (loop) sweep = std::max(1.0, std::round(sweep * double(L) / SR)) * SR / double(L);
+    Chorus ch(3.0, sweep, 0.5);
     // a loop runs the effects once over itself first, so their state at the
     // start is what the end leaves behind and the seam is inaudible
     for (int pass = loop ? 0 : 1; pass < 2; pass++) {

@@ -1,7 +1,9 @@
 // The soundtrack: menu, casino and story loops, the five in-game pieces and
 // the two level-end jingles, each written as a plan the arranger turns into notes.
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <thread>
 
@@ -162,6 +164,19 @@ Buf master(const Song& s) {
     }
     normalise(b, 2, -18.0, -1.5);
     softclip(b, 0.95f);
+    if (s.loop) {
+        // a loop's end must run into its start like its neighbouring samples
+        // run into each other: compare the seam with the steps around it
+        size_t n = b.size() / 2;
+        float local = 0, seam = 0;
+        for (size_t k = 0; k < 64; k++)
+            for (int c = 0; c < 2; c++) {
+                local = std::max(local, std::fabs(b[2 * (k + 1) + c] - b[2 * k + c]));
+                local = std::max(local, std::fabs(b[2 * (n - 1 - k) + c] - b[2 * (n - 2 - k) + c]));
+            }
+        for (int c = 0; c < 2; c++) seam = std::max(seam, std::fabs(b[size_t(c)] - b[2 * (n - 1) + c]));
+        if (seam > 3 * local + 0.002f) al::fail("loop seam jumps by " + std::to_string(seam));
+    }
     return b;
 }
 
