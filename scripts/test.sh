@@ -25,10 +25,11 @@ if [ -f fuzz/CMakeLists.txt ]; then
   echo "== fuzzers (${FUZZ_SECONDS}s each)"
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_FUZZ=ON \
     -DTW_TESTS=OFF -DTW_BENCH=OFF -DTW_DATA_FROM="$PWD/build/data" >/dev/null
-  cmake --build build-fuzz -j"$JOBS"
-  for f in build-fuzz/fuzz/fuzz_*; do
-    [ -x "$f" ] || continue
-    name="$(basename "$f")"
+  targets=()
+  for src in fuzz/fuzz_*.cpp; do targets+=("$(basename "$src" .cpp)"); done
+  cmake --build build-fuzz -j"$JOBS" --target "${targets[@]}"
+  for name in "${targets[@]}"; do
+    f="build-fuzz/fuzz/$name"
     corpus="build-fuzz/corpus/$name"
     mkdir -p "$corpus"
     seeds="fuzz/seeds/${name#fuzz_}"

@@ -252,12 +252,12 @@ TEST_F(Effects, SlowMachinesDropDecorationsAfterOneDrawnTick) {
         cleareffects();
         core.fps = 9;
         int s = addeff(300, 300, c.kind, 0.5f, 0.5f);
-        effects.eff[s].age = 20;  // well inside every kind's life
+        effects.eff[s].age = 5;  // well inside every kind's life
         pass();
         EXPECT_EQ(effects.eff[s].kind == 0, c.cut) << c.kind;
         core.fps = 10;
         s = addeff(300, 300, c.kind, 0.5f, 0.5f);
-        effects.eff[s].age = 20;
+        effects.eff[s].age = 5;
         pass();
         EXPECT_EQ(effects.eff[s].kind, c.kind) << c.kind << " at 10 fps";
     }

@@ -76,9 +76,31 @@ extern Players players;
 inline Profile& akt() { return players.p[players.aktplayer >= 1 && players.aktplayer <= MAXPLAYERS ? players.aktplayer : 16]; }
 inline bool haveplayer() { return players.aktplayer >= 1 && players.aktplayer <= MAXPLAYERS; }
 
+// Full path of profile p's file: userpath + "players" + p + ".ppp".
 std::string playerfile(int p);
 void loadplayers(int mode);
 bool saveplayer(int p);
 void resetplayer(int p);
 void restartplayer(int p);
 void resetplayers();  // every profile to defaults in memory, aktplayer -1
+
+// The card game's running state that a save during play must store. The card
+// game installs these; while they are null no level counts as running.
+struct SuspendLink {
+    int (*gamestat)() = nullptr;   // 2 while a level is being played
+    int (*points)() = nullptr;     // points of the running level
+    int (*taskvalue)() = nullptr;  // the level counter `taskvalue`
+};
+extern SuspendLink suspendlink;
+
+// The file format on bytes, for the loader, the tests and the fuzz targets.
+std::string encodeprofile(const Profile& p);
+// False when the bytes are not a complete profile (short, over-long, bad name
+// length): the caller then recreates the file. On success every value that
+// indexes a table has been brought into its range (see checkprofile).
+bool decodeprofile(const std::string& bytes, Profile& p);
+// Brings values that other modules use as table indices into range; returns
+// how many values had to be changed.
+int checkprofile(Profile& p);
+// Trims blanks and control characters (codes <= 32) from both ends.
+std::string trimname(const std::string& name);

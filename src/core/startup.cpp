@@ -6,7 +6,11 @@
 #include "core/screens.h"
 #include "core/settings.h"
 #include "core/splash.h"
+#include "cards/cardgame.h"
+#include "cards/hooks.h"
+#include "menus/menu.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -33,6 +37,7 @@ void loadall() {
     if (core.firststart == 1) savesettings(1);
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
+    loadmappoints();
 }
 
 // The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
@@ -58,7 +63,7 @@ void loadmaingraphics() {
     if (uiimages.cursorglowimg) pf::setimagehandle(uiimages.cursorglowimg, 15, 15);
     uiimages.logoimg[1] = loadimg("data\\ui\\logo.png");
     uiimages.logoimg[2] = loadimg("data\\ui\\logo2.png");
-    uiimages.pauseimg = loadimg("data\\ui\\tooltip.png");
+    loadpopupgraphics();
     loadfonts();
     loadeffects();
     loadalltexts();
@@ -111,10 +116,14 @@ void resetgame() {
     for (Img* i : {&uiimages.cursorimg, &uiimages.cursorglowimg, &uiimages.logoimg[1], &uiimages.logoimg[2], &uiimages.pauseimg})
         freeimg(*i);
     resetpopups();
+    resetmenu();
     reseteffects();
     resetswimfish();
     resetfonts();
     resettexts();
     resetsound();
+    resetmap();
+    resetcardgame();
+    resethooks();
     registerscreens();
 }

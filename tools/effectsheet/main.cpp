@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
     Img bg = loadimg("data\\bg\\bg1.jpg");
     core.fps = 50;
     core.framecount = 40;
+    fade.fadelevel = 255;  // the frame at full brightness, as after a fade-in
+    pf::setcolour(255, 255, 255);
 
     // The bursts first, run for a few ticks so they have spread out.
     effstars(cellx(3), celly(4), 2);
@@ -115,6 +117,7 @@ int main(int argc, char** argv) {
         pf::setscale(60, 60);
         drawimg(effimg.glb[1], disp.midx, disp.midy);
         resetdraw();
+        pf::setcolour(255, 255, 255);
     }
     // A school of one kind and one of every single kind, the school deeper.
     int kinds[] = {7, 8, 13, 14, 15, 16, 1, 2, 3, 4};

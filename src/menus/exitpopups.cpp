@@ -1,0 +1,48 @@
+#include "menus/exitpopups.h"
+
+#include "core/globals.h"
+#include "core/loop.h"
+#include "core/profiles.h"
+#include "menus/popups.h"
+#include "meta/map.h"
+#include "present/fonts.h"
+#include "present/sound.h"
+#include "present/texts.h"
+
+void popupexit() {
+    int midx = disp.midx;
+    float t = popupsmall(midx, menutext(1, 1));
+    drawtext(menutext(1, 2), midx, t + 350, 3, 7);
+    drawtext(menutext(1, 3), midx, t + 390, 3, 7);
+    if (button(midx - 82, t + 520, 3, 2, menutext(1, 4)) == 3 || in.keyesc == 1) closepopup();
+    if (button(midx + 82, t + 520, 3, 2, menutext(1, 5)) == 3) {
+        if (players.aktplayer > -1) saveplayer(players.aktplayer);
+        stopmusic();
+        gotoscreen(-999, 0);
+    }
+}
+
+void popupcontinue() {
+    int midx = disp.midx;
+    float t = popupsmall(midx, menutext(2, 1));
+    drawtext(menutext(2, 2), midx, t + 310, 3, 7);
+    drawtext(menutext(2, 3), midx, t + 350, 3, 7);
+    if (button(midx - 82, t + 520, 3, 2, menutext(2, 6)) == 3) switchpopup(432);
+    if (button(midx + 82, t + 520, 3, 2, menutext(2, 4)) == 3) {
+        core.playlevel = haveplayer() ? akt().sellevel : 1;
+        gotoscreen(13, 0);
+    }
+    if (button(midx, t + 460, 3, 2, menutext(2, 5)) == 3 || in.keyesc == 1) closepopup();
+}
+
+void popupnewgame() {
+    int midx = disp.midx;
+    float t = popupsmall(midx, menutext(3, 1));
+    drawtext(menutext(3, 2), midx, t + 350, 3, 7);
+    drawtext(menutext(3, 3), midx, t + 390, 3, 7);
+    if (button(midx - 82, t + 520, 3, 2, menutext(3, 4)) == 3) {
+        if (haveplayer()) restartplayer(players.aktplayer);
+        startlevel(1);
+    }
+    if (button(midx + 82, t + 520, 3, 2, menutext(3, 5)) == 3) switchpopup(107);
+}
