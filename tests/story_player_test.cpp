@@ -12,6 +12,7 @@
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/texts.h"
+#include "present/sound.h"
 #include "story/story.h"
 #include "testutil.h"
 

@@ -97,6 +97,8 @@ bool startgame(pf::Backend backend) {
     core.sectimer = pf::createtimer(1);
     core.playtimer = pf::createtimer(1);
     makepath();
+    // Reading the settings sets the music volume the sound module ramps from.
+    curmusicvolhook = [](int v) { snd.curmusicvol = v; };
     loadall();
     instgraphic();
     initsound();

@@ -307,7 +307,7 @@ std::string storymusic(int story) {
     if (story == 1) return "/music/story2.ogg";
     if (story == 3) return "/music/storyreggae.ogg";
     if (story == 16 || story == 17) return "/music/storybazaar.ogg";
-    if (story == 21) return "";
+    if (story < 1 || story >= 21) return "";
     return "/music/story1.ogg";
 }
 

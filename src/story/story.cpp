@@ -60,14 +60,6 @@ int storybgnumber(int n) {
     return validstory(n) ? bg[n] : 1;
 }
 
-std::string storymusic(int n) {
-    if (n == 1) return "/music/story2.ogg";
-    if (n == 3) return "/music/storyreggae.ogg";
-    if (n == 16 || n == 17) return "/music/storybazaar.ogg";
-    if (validstory(n) && n != 21) return "/music/story1.ogg";
-    return "";
-}
-
 namespace {
 
 // A bubble position: x counted from the left edge (abs) or from the middle of
@@ -266,8 +258,7 @@ void inststory(int n) {
     core.gamepause = -1;
     cleareffects();
     core.screen = 18;
-    const std::string music = storymusic(n);
-    if (!music.empty()) playmusic(music, 1);
+    musicforstory(n);
     startfadein();
 }
 

@@ -55,7 +55,6 @@ extern StoryImages storyimg;
 int storylines(int n);          // N, the lines story n shows; 0 outside 1..21
 int storychapter(int n);        // 1..4 for the chapter openers, 5 the ending, 0 plain
 int storybgnumber(int n);       // background of story n
-std::string storymusic(int n);  // "" keeps the music that plays
 // Position of line i of story n (x depends on the canvas width).
 void storylinepos(int n, int i, float& x, float& y);
 
