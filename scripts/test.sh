@@ -17,8 +17,13 @@ echo "== sanitizer build"
 # The data folder is the one just generated: the generators need no sanitizer.
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTW_SANITIZE=ON -DTW_BENCH=OFF \
   -DTW_DATA_FROM="$PWD/build/data" >/dev/null
-cmake --build build-asan -j"$JOBS" --target twtests
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+cmake --build build-asan -j"$JOBS" --target twtests nodlclose
+# Audio and video drivers are shared objects that SDL unloads at exit; the
+# memory they still hold would then be reported as leaked from an unknown
+# module. Keeping them mapped leaves only real leaks to report.
+ASAN_LIB="$(gcc -print-file-name=libasan.so)"
+LD_PRELOAD="$ASAN_LIB $PWD/build-asan/tests/libnodlclose.so" \
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$JOBS"
 
 if [ -f fuzz/CMakeLists.txt ]; then

@@ -123,7 +123,9 @@ TEST_F(PlatformDraw, AnimImagesCutWholeCellsInReadingOrder) {
         }
         pf::freeimage(anim);
     }
-    EXPECT_EQ(pf::loadanimimage(path, 5, 5, 0, 1, -1) != nullptr, true) << "a partial last cell is left out";
+    pf::Image* partial = pf::loadanimimage(path, 5, 5, 0, 1, -1);
+    EXPECT_NE(partial, nullptr) << "a partial last cell is left out";
+    pf::freeimage(partial);
     EXPECT_EQ(pf::loadanimimage(path, 13, 4, 0, 1, -1), nullptr) << "no whole cell at all";
     EXPECT_EQ(pf::loadimage(dir.str() + "missing.png", -1), nullptr);
     std::ofstream(dir.path / "junk.png") << "not a picture";
