@@ -1,5 +1,6 @@
 #include "core/screens.h"
 
+#include "cards/gamescreen.h"
 #include "core/splash.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
@@ -26,4 +27,5 @@ void registerscreens() {
     setscreenroutines(-1, [](int) { instload(); }, showload);
     setscreenroutines(0, [](int) { entermenu(); }, showmenu);
     registermenupopups();
+    registergamescreen();
 }

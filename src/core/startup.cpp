@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/splash.h"
 #include "cards/cardgame.h"
+#include "cards/gamescreen.h"
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
@@ -65,6 +66,9 @@ void loadmaingraphics() {
     loadfonts();
     loadeffects();
     loadalltexts();
+    loadfishset();
+    loadcardstuff();
+    loadhudstuff();
 }
 
 void instmain() {
@@ -122,5 +126,6 @@ void resetgame() {
     resetsound();
     resetcardgame();
     resethooks();
+    resetgamescreen();
     registerscreens();
 }
