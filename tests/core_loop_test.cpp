@@ -129,6 +129,15 @@ TEST_F(Loop, EscDelayCountsWhileEscapeHeld) {
     pf::ctl::key(27, false);
 }
 
+TEST_F(Loop, KeyTappedWithinOneTickIsSeen) {
+    pf::ctl::presskey(27);
+    getinput();
+    EXPECT_EQ(in.keyesc, 1);
+    EXPECT_EQ(in.escdelay, 30);
+    getinput();
+    EXPECT_EQ(in.keyesc, 0) << "one tap counts once";
+}
+
 TEST_F(Loop, MmovedLagsOneSample) {
     in.mouseon = 1;
     pf::ctl::pointer(10, 10);

@@ -116,7 +116,9 @@ TEST_F(MenuFixture, PlayWithAPlayerStartsOrAsks) {
     players.p[1].sellevel = 0;
     clickat(disp.midx, 550);
     EXPECT_EQ(fade.fadestate, 2);
-    EXPECT_EQ(fade.fadeto, 13);
+    // level 1 opens with its story
+    EXPECT_EQ(fade.fadeto, 18);
+    EXPECT_EQ(fade.fadeparam, 1);
 }
 
 TEST_F(MenuFixture, ButtonsSlideAwayWhilePopupIsOpenAndIgnoreClicks) {

@@ -15,6 +15,7 @@
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -88,6 +89,7 @@ void instgame() {
     core.aktlevel = core.playlevel;
     if (!retry && core.prevscreen != SCREEN_GAME) loadgamestuff_dynamic();
     gs.retry = 0;
+    gs.abandoned = 0;
 
     hk.points = 0;
     gs.playsigntick = 0;
@@ -292,7 +294,7 @@ float topbaryhook() { return hud.barslide - 60; }
 void pearlshook(int amount, float x, float y) { addpearls(amount, (int)x, (int)y); }
 float scenealphahook() { return core.screen == SCREEN_GAME ? gs.scenealpha : 1.0f; }
 
-int linkgamestat() { return core.screen == SCREEN_GAME && hk.endseq == 0 ? cg.gamestat : 0; }
+int linkgamestat() { return core.screen == SCREEN_GAME && hk.endseq == 0 && !gs.abandoned ? cg.gamestat : 0; }
 int linkpoints() { return hk.points; }
 int linktaskvalue() { return hk.taskvalue; }
 
@@ -300,6 +302,9 @@ int linktaskvalue() { return hk.taskvalue; }
 
 void registergamescreen() {
     setscreenroutines(SCREEN_GAME, [](int) { instgame(); }, showgame);
+    // A build without the story screen hands a level's opening story straight
+    // to the level instead of fading into a screen that never comes.
+    if (!screenroutines(SCREEN_STORY).entry) setscreenroutines(SCREEN_STORY, [](int) { instgame(); }, showgame);
     setpopuproutine(298, popupingame);
     setpopuproutine(399, popuprestart);
     effhooks.cardface = facehook;
@@ -313,6 +318,7 @@ void registergamescreen() {
     suspendlink.gamestat = linkgamestat;
     suspendlink.points = linkpoints;
     suspendlink.taskvalue = linktaskvalue;
+    maphooks.clearretry = clearretry;
 }
 
 void resetgamescreen() {

@@ -27,6 +27,7 @@ struct GameScreen {
     float scenealpha = 0;
     int boardclear = 0;  // debug F3 animation counter, 0 idle
     int playsigntick = 0;
+    int abandoned = 0;  // the running level was given up (restart): saves do not suspend it
     FloatText floattext[MAXFLOATTEXTS + 1];
 };
 

@@ -10,6 +10,7 @@
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
+#include "meta/map.h"
 #include "platform/platform.h"
 #include "present/resources.h"
 
@@ -96,6 +97,8 @@ Img shopitemimage(int) { return nullptr; }
 void setmapunlock(int anim, int level) {
     hk.mapunlockanim = anim;
     hk.mapunlocklevel = level;
+    mapstate.unlockanim = anim;
+    mapstate.unlocklevel = level;
 }
 
 void firstvisitgift() {}

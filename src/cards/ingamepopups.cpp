@@ -7,19 +7,9 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "present/fonts.h"
 #include "present/texts.h"
-
-// The suspended level belongs to the map's bookkeeping; until the map's own
-// routine is in this build, the record is cleared here.
-void discardsuspended() {
-    if (!haveplayer()) return;
-    Profile& p = akt();
-    p.ingame = 0;
-    p.savedpoints = 0;
-    p.savedtaskvalue = 0;
-    for (int k = 1; k <= 10; k++) p.levelflags[k] = 0;
-}
 
 namespace {
 void saveandleave(int target) {
@@ -56,6 +46,9 @@ void popuprestart() {
     if (button(midx - 82, t + 520, 3, 2, menutext(15, 5)) == 3 || in.keyesc == 1) closepopup();
     if (button(midx + 82, t + 520, 3, 2, menutext(15, 4)) == 3) {
         if (haveplayer()) saveplayer(players.aktplayer);
+        // the level is given up: the save inside discardsuspended must not
+        // store it as suspended again
+        gs.abandoned = 1;
         discardsuspended();
         gs.retry = 1;
         cards_gotoscreen(SCREEN_GAME, 0);

@@ -18,11 +18,11 @@ struct CoreState {
     int debugmode = 0;
     int appsuspended = 0;  // 0 active, 1 lost the foreground, 2 handled
     int mouseoverbutton = 0;
-    int menutick = 0;
+    int menutick = 0;  // ticks since the main menu was entered (drives the pointer fade-in)
     // Level choice shared by the map, the story and the card game.
     int playlevel = 0;   // level chosen on the map
     int aktlevel = 0;    // level being played
-    int casinoentry = 0;  // ticks since the main menu was entered (drives the pointer fade-in)
+    int casinoentry = 0;  // level whose casino entrance was taken
     int maintimer = 0;
     int sectimer = 0;
     int playtimer = 0;

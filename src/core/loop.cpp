@@ -88,13 +88,16 @@ void getinput() {
         pf::mousehit(1);
         pf::mousehit(2);
     }
-    in.keyenter = pf::keydown(13);
-    in.keyesc = pf::keydown(27);
-    in.keyspace = pf::keydown(32);
-    in.keyf2 = pf::keydown(113);
-    in.keyf3 = pf::keydown(114);
-    in.keyf4 = pf::keydown(115);
-    in.keyf7 = pf::keydown(118);
+    // Held during this tick, or pressed and let go since the last sample: a
+    // tap shorter than a tick must not be lost.
+    auto held = [](int vk) { return (pf::keyhit(vk) > 0 || pf::keydown(vk)) ? 1 : 0; };
+    in.keyenter = held(13);
+    in.keyesc = held(27);
+    in.keyspace = held(32);
+    in.keyf2 = held(113);
+    in.keyf3 = held(114);
+    in.keyf4 = held(115);
+    in.keyf7 = held(118);
     in.keyf5 = pf::keyhit(116) > 0 ? 1 : 0;
     if (in.escdelay > 0) in.escdelay--;
     if (in.keyesc == 1 && in.escdelay == 0) in.escdelay = 30;

@@ -2,6 +2,7 @@
 
 #include "cards/gamescreen.h"
 #include "core/splash.h"
+#include "meta/map.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
 
@@ -24,6 +25,7 @@ void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame) {
 void registerscreens() {
     for (auto& r : table) r = {};
     setscreenroutines(-2, instintro, showintro);
+    setscreenroutines(13, instadventuremap, showadventuremap);
     setscreenroutines(-1, [](int) { instload(); }, showload);
     setscreenroutines(0, [](int) { entermenu(); }, showmenu);
     registermenupopups();

@@ -11,6 +11,7 @@
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -37,6 +38,7 @@ void loadall() {
     if (core.firststart == 1) savesettings(1);
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
+    loadmappoints();
 }
 
 // The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
@@ -124,6 +126,7 @@ void resetgame() {
     resetfonts();
     resettexts();
     resetsound();
+    resetmap();
     resetcardgame();
     resethooks();
     resetgamescreen();

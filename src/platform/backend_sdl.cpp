@@ -18,7 +18,33 @@ SdlState sdl;
 
 namespace {
 
+void releasecanvas() {
+    if (sdl.canvas && sdl.renderer) {
+        SDL_SetRenderTarget(sdl.renderer, nullptr);
+        SDL_DestroyTexture(sdl.canvas);
+    }
+    sdl.canvas = nullptr;
+    sdl.canvasw = sdl.canvash = 0;
+}
+
+// The canvas follows the logical size; draws go into it.
+void ensurecanvas() {
+    if (!sdl.renderer || g.display.logw <= 0 || g.display.logh <= 0) return;
+    if (!sdl.canvas || sdl.canvasw != g.display.logw || sdl.canvash != g.display.logh) {
+        releasecanvas();
+        sdl.canvas = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                       g.display.logw, g.display.logh);
+        if (!sdl.canvas) return;
+        SDL_SetTextureScaleMode(sdl.canvas, SDL_ScaleModeLinear);
+        sdl.canvasw = g.display.logw;
+        sdl.canvash = g.display.logh;
+    }
+    SDL_SetRenderTarget(sdl.renderer, sdl.canvas);
+    sdl.clipvalid = false;
+}
+
 void releasetextures() {
+    releasecanvas();
     for (Image* img : sdl.textured) {
         if (img->texture && img->texgen == sdl.rendergen && sdl.renderer)
             SDL_DestroyTexture(static_cast<SDL_Texture*>(img->texture));
@@ -62,8 +88,10 @@ void applyicon() {
     SDL_FreeSurface(icon);
 }
 
+// The window's size, not the renderer's: while the canvas is the target the
+// software renderer reports the canvas instead.
 void updatesize() {
-    if (sdl.renderer) SDL_GetRendererOutputSize(sdl.renderer, &g.display.winw, &g.display.winh);
+    if (sdl.window) SDL_GetWindowSize(sdl.window, &g.display.winw, &g.display.winh);
 }
 
 // The display is replaced as a whole; images keep their pixels and get new
@@ -96,7 +124,7 @@ bool sopengraphics(int w, int h, int depth, int hz, int flags) {
     }
     sdl.vsync = -1;
     sdl.clipvalid = false;
-    if (g.display.logw > 0) SDL_RenderSetLogicalSize(sdl.renderer, g.display.logw, g.display.logh);
+    ensurecanvas();
     applyicon();
     SDL_ShowCursor(g.input.pointershown ? SDL_ENABLE : SDL_DISABLE);
     g.display.open = true;
@@ -143,12 +171,13 @@ void swindowsize(int& w, int& h) {
 }
 
 void ssetvirtualres(int w, int h) {
-    if (sdl.renderer) SDL_RenderSetLogicalSize(sdl.renderer, w, h);
+    ensurecanvas();
     sdl.clipvalid = false;
 }
 
 void sclearscreen() {
     if (!sdl.renderer) return;
+    ensurecanvas();
     SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
     SDL_RenderClear(sdl.renderer);
 }
@@ -161,8 +190,19 @@ bool sflipscreen(int sync) {
         sdl.vsync = want;
     }
     SDL_ClearError();
+    if (sdl.canvas) {
+        SDL_SetRenderTarget(sdl.renderer, nullptr);
+        SDL_RenderSetClipRect(sdl.renderer, nullptr);
+        SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(sdl.renderer);
+        updatesize();
+        Letterbox lb = letterbox(g.display.winw, g.display.winh, sdl.canvasw, sdl.canvash);
+        SDL_Rect dst{lb.offx, lb.offy, int(std::lround(sdl.canvasw * lb.scalex)), int(std::lround(sdl.canvash * lb.scaley))};
+        SDL_RenderCopy(sdl.renderer, sdl.canvas, nullptr, &dst);
+    }
     SDL_RenderPresent(sdl.renderer);
     pumpsdl();
+    ensurecanvas();
     return true;
 }
 
@@ -186,10 +226,15 @@ void swindowtological(int wx, int wy, int& lx, int& ly) {
         ly = wy;
         return;
     }
-    float fx, fy;
-    SDL_RenderWindowToLogical(sdl.renderer, wx, wy, &fx, &fy);
-    lx = int(fx);
-    ly = int(fy);
+    updatesize();
+    Letterbox lb = letterbox(g.display.winw, g.display.winh, g.display.logw, g.display.logh);
+    if (lb.scalex <= 0 || lb.scaley <= 0) {
+        lx = wx;
+        ly = wy;
+        return;
+    }
+    lx = int(float(wx - lb.offx) / lb.scalex);
+    ly = int(float(wy - lb.offy) / lb.scaley);
 }
 
 void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
@@ -198,7 +243,15 @@ void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
         wy = ly;
         return;
     }
-    SDL_RenderLogicalToWindow(sdl.renderer, float(lx), float(ly), &wx, &wy);
+    updatesize();
+    Letterbox lb = letterbox(g.display.winw, g.display.winh, g.display.logw, g.display.logh);
+    if (lb.scalex <= 0 || lb.scaley <= 0) {
+        wx = lx;
+        wy = ly;
+        return;
+    }
+    wx = lb.offx + int(std::lround(float(lx) * lb.scalex));
+    wy = lb.offy + int(std::lround(float(ly) * lb.scaley));
 }
 
 SDL_Texture* textureof(Image* img) {
@@ -268,6 +321,17 @@ void sshowpointer(bool on) {
 
 bool sscreenshot(const std::string& path) {
     if (!sdl.renderer) return false;
+    if (sdl.canvas) {
+        // The frame as drawn, at the canvas's own size.
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, sdl.canvasw, sdl.canvash, 32, SDL_PIXELFORMAT_RGBA32);
+        if (!s) return false;
+        SDL_SetRenderTarget(sdl.renderer, sdl.canvas);
+        bool ok = SDL_RenderReadPixels(sdl.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, s->pixels, s->pitch) == 0;
+        sdl.clipvalid = false;
+        if (ok) ok = IMG_SavePNG(s, resolvepath(path).c_str()) == 0;
+        SDL_FreeSurface(s);
+        return ok;
+    }
     int w, h;
     if (SDL_GetRendererOutputSize(sdl.renderer, &w, &h) != 0 || w <= 0 || h <= 0) return false;
     SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGBA32);
@@ -407,6 +471,7 @@ void pumpsdl() {
                 releasetextures();
                 sdl.rendergen++;
                 sdl.clipvalid = false;
+                ensurecanvas();
                 break;
             default: break;
         }

@@ -19,6 +19,11 @@ struct SdlState {
     int vsync = -1;
     SDL_Rect clip{};
     bool clipvalid = false;
+    // Everything is drawn 1:1 into this canvas of the logical size; presenting
+    // scales it once into the window. Drawing straight into a scaled window
+    // leaves seams between the background's 4-pixel strips.
+    SDL_Texture* canvas = nullptr;
+    int canvasw = 0, canvash = 0;
     std::string title;
     std::string iconpath;
 };
