@@ -409,3 +409,26 @@ TEST_F(Menu, LeavingToTheMenuSavesTheLevelSuspended) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Menu, RestartDealsAFreshLevelAndLeavesNothingSuspended) {
+    ASSERT_EQ(cg.gamestat, 2);
+    openpopup(399);
+    for (int k = 0; k < 30; k++) maintick();
+    float t = pop.popupy;
+    // the restart button at (midx + 82, t + 520)
+    pf::ctl::pointer((disp.midx + 82) * 800 / 1024, (int)((t + 520) * 600 / 768));
+    pf::ctl::click(1);
+    maintick();
+    EXPECT_EQ(fade.fadeto, SCREEN_GAME);
+    EXPECT_EQ(gs.retry, 1);
+    loadplayers(0);
+    EXPECT_EQ(akt().ingame, 0) << "the file holds no suspended level after a restart";
+    for (int k = 0; k < 12; k++) maintick();
+    EXPECT_EQ(core.screen, SCREEN_GAME);
+    EXPECT_EQ(cg.gamestat, 1) << "dealt again";
+    EXPECT_EQ(gs.resumed, 0);
+}
+
+}  // namespace
