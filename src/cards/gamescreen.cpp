@@ -304,7 +304,19 @@ void registergamescreen() {
     setscreenroutines(SCREEN_GAME, [](int) { instgame(); }, showgame);
     // A build without the story screen hands a level's opening story straight
     // to the level instead of fading into a screen that never comes.
-    if (!screenroutines(SCREEN_STORY).entry) setscreenroutines(SCREEN_STORY, [](int) { instgame(); }, showgame);
+    // Leaving a story gives a brand-new player the first level, as the story
+    // screen itself does.
+    if (!screenroutines(SCREEN_STORY).entry)
+        setscreenroutines(
+            SCREEN_STORY,
+            [](int) {
+                if (haveplayer() && akt().sellevel == 0) {
+                    akt().sellevel = akt().maxlevel = 1;
+                    core.playlevel = 1;
+                }
+                instgame();
+            },
+            showgame);
     setpopuproutine(298, popupingame);
     setpopuproutine(399, popuprestart);
     effhooks.cardface = facehook;
