@@ -12,6 +12,9 @@ void headlessgame(int seed) {
     pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
     pf::ctl::virtualclock(true, 1000);
     pf::ctl::fixedseed(true, seed);
+    // Saves made by a test land in a scratch folder, never in the checkout.
+    static TempDir userdir;
+    core.userpath = userdir.str();
     instgraphic();
     core.maintimer = pf::createtimer(50);
     core.sectimer = pf::createtimer(1);

@@ -9,6 +9,7 @@
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/effects.h"
@@ -34,7 +35,9 @@ void addpearls(int amount, int x, int y) {
     if (akt().items[24] > 0) d *= 2;
     addtext(x, y + 80, std::to_string(d));
     pearltoken((float)x, (float)y, d);
-    effburst((float)x, (float)y, 10, 0);
+    // the bubbles are for the screen; a level played without one (the
+    // solver) keeps its random stream to the rules
+    if (core.screen == SCREEN_GAME) effburst((float)x, (float)y, 10, 0);
     PlaySvol(2, x, 0.7f);
 }
 

@@ -5,6 +5,7 @@
 #include "meta/map.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
+#include "story/story.h"
 
 namespace {
 // Ids run from -3 to 23; -999 (quit) never runs routines.
@@ -28,6 +29,7 @@ void registerscreens() {
     setscreenroutines(13, instadventuremap, showadventuremap);
     setscreenroutines(-1, [](int) { instload(); }, showload);
     setscreenroutines(0, [](int) { entermenu(); }, showmenu);
+    setscreenroutines(18, inststory, showstory);
     registermenupopups();
     registergamescreen();
 }

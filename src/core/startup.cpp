@@ -11,6 +11,7 @@
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
+#include "story/story.h"
 #include "meta/map.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -67,9 +68,10 @@ void loadmaingraphics() {
     loadpopupgraphics();
     loadfonts();
     loadeffects();
-    loadalltexts();
     loadfishset();
     loadcardstuff();
+    loadstorycharacters();
+    loadalltexts();
     loadhudstuff();
 }
 
@@ -97,6 +99,8 @@ bool startgame(pf::Backend backend) {
     core.sectimer = pf::createtimer(1);
     core.playtimer = pf::createtimer(1);
     makepath();
+    // Reading the settings sets the music volume the sound module ramps from.
+    curmusicvolhook = [](int v) { snd.curmusicvol = v; };
     loadall();
     instgraphic();
     initsound();
@@ -130,5 +134,6 @@ void resetgame() {
     resetcardgame();
     resethooks();
     resetgamescreen();
+    resetstory();
     registerscreens();
 }

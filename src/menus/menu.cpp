@@ -62,7 +62,7 @@ void entermenu() {
     menu.menusidey = disp.gfxheight + 100;
     loadgamebg_dynamic(0, 0, 0);
     // From the map the title music simply runs on.
-    if (core.prevscreen != 13) playmusic("/music/title.ogg", 1);
+    musicformenu(core.prevscreen);
     for (int i = 1; i <= 8; i++) {
         float t = disp.gfxheight + 50 + 50 * i;
         if (i == 6) t = disp.gfxheight + 300;

@@ -235,7 +235,7 @@ void instadventuremap(int) {
     pop.popupy = -768;
     core.gamepause = -1;
     mapstate.mapentrytick = 0;
-    if (core.prevscreen != 0) playmusic("/music/title.ogg", 1);
+    musicformap(core.prevscreen);
     core.screen = 13;
     startfadein();
 }

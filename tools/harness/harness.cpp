@@ -73,7 +73,7 @@ void dump(const std::vector<std::string>& what) {
 
 int usage() {
     std::cerr << "usage: twharness [--backend sdl|headless] [--seed N] [--userdir DIR] [--data DIR]\n"
-                 "                 [--width 1024|1280|1366] [--window WxH] SCRIPT\n"
+                 "                 [--width 1024|1280|1366] [--window WxH] [--realtime] SCRIPT\n"
                  "See the README for the script commands.\n";
     return 2;
 }
@@ -83,6 +83,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::string backendname = "sdl", scriptpath, userdir, datadir = TW_BINARY_DIR;
     int seed = 1, width = 1024;
+    bool realtime = false;
     std::string window;
     for (int i = 1; i < argc; i++) {
         std::string a = argv[i];
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
         else if (a == "--data") datadir = next();
         else if (a == "--width") width = std::atoi(next().c_str());
         else if (a == "--window") window = next();
+        else if (a == "--realtime") realtime = true;
         else if (a[0] == '-') return usage();
         else scriptpath = a;
     }
@@ -122,7 +124,9 @@ int main(int argc, char** argv) {
         setenv("SDL_RENDER_DRIVER", "software", 0);
     }
     pf::setdataroot(datadir);
-    pf::ctl::virtualclock(true, 1000);
+    // Real time keeps the 50 Hz pace, so audio recorded by SDL's disk driver
+    // lines up with the script; otherwise the run goes as fast as it can.
+    pf::ctl::virtualclock(!realtime, 1000);
     pf::ctl::fixedseed(true, seed);
     frameobserver = takeshot;
     if (!startgame(backendname == "sdl" ? pf::Backend::sdl : pf::Backend::headless)) {

@@ -1,0 +1,91 @@
+// Screen 18: the story cutscene player, its building blocks (background,
+// speech bubble, character) and the 21 scenes.
+#pragma once
+
+#include <string>
+
+#include "present/resources.h"
+
+constexpr int MAXSTORIES = 21;
+constexpr int MAXSTORYLINES = 20;
+constexpr int MAXCHARACTERS = 10;  // character pictures 1..10 may exist; 1..6 ship
+constexpr int MAXPOSES = 10;       // poses 0..10
+
+// The clocks and the closing sequence of the story being played.
+struct StoryState {
+    int aktstory = 0;
+    int storytick = 0;  // frames since the start, frozen under a popup or the pause
+    int texttick = 0;   // the text clock; clicks may advance it
+    int texttime[MAXSTORYLINES + 1] = {};  // [0] = 100, [i] = end of line i
+    int storyend = 0;   // 0 text running, 1..250 closing, 251 leaving
+    int storyexit = 0;  // leave at the end of this frame
+    int bubbleside = 0; // side of the next bubble: 0 automatic, 1 left, 2 mirrored
+};
+extern StoryState story;
+
+// Private counters of the scenes; all zero at a story's start except where
+// a scene says otherwise.
+struct SceneState {
+    // story 1: the sinking ship and the five question marks
+    int sink = 0;
+    int qstarted[6] = {};
+    int qage[6] = {};
+    float qx[6] = {}, qy[6] = {}, qvx[6] = {}, qvy[6] = {};
+    // the scenes still to be choreographed start one prop off screen and
+    // one flag raised
+    float scenepos = -150;
+    int sceneflag = 1;
+};
+extern SceneState scene;
+
+struct StoryImages {
+    Img bubble = nullptr;  // resident, handle at the tail's tip (77, 165)
+    // Resident characters: [character 1..10][pose 0..10].
+    Img character[MAXCHARACTERS + 1][MAXPOSES + 1] = {};
+    int charactersloaded = 0;
+    // Per story, released by deletestorystuff_dynamic.
+    Img fg1 = nullptr, ship1 = nullptr, bgpart1 = nullptr, bgstrips1 = nullptr, question1 = nullptr;
+    Img fg2 = nullptr;
+    Img chars7 = nullptr;
+    int loadedstory = 0;  // story whose images are loaded, 0 none
+};
+extern StoryImages storyimg;
+
+// ---- tables ------------------------------------------------------------------
+int storylines(int n);          // N, the lines story n shows; 0 outside 1..21
+int storychapter(int n);        // 1..4 for the chapter openers, 5 the ending, 0 plain
+int storybgnumber(int n);       // background of story n
+// Position of line i of story n (x depends on the canvas width).
+void storylinepos(int n, int i, float& x, float& y);
+
+// ---- the player ----------------------------------------------------------------
+void inststory(int n);
+void preparestory(int n);
+void loadstorystuff_dynamic(int n);
+void deletestorystuff_dynamic();
+void showstory();
+void firststoryrule();
+void storytomap();  // the left button: leave to the map without the level
+void storyskip();   // the right button: straight to the closing sequence
+int linetime(const std::string& line);  // ticks a line stays
+void loadstorycharacters();  // resident; idempotent
+void resetstory();
+
+// ---- scene building blocks ------------------------------------------------------
+std::string storyupper(const std::string& text);  // Latin-1 capitals
+bool storypauseline(const std::string& text);
+int bubbleside(float x);  // the side rule with the override
+void storybubble(int i, float x, float y);
+void storybg(float d, int wave);
+void storycharacter(int k, float x, float y, int start, float f);
+void storysceneend(int lastline);
+
+// ---- scenes ------------------------------------------------------------------
+void storyscene(int n);  // dispatches to the scene routine of story n
+void storyscene1();
+void storyscene2();
+void storyscene7();
+void storyscene11();
+void storyscene16();
+void storyscene17();
+void storyscenelines(int n);  // the common frame for the stories still without props
