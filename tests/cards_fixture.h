@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cards/cardgame.h"
+#include "cards/gamescreen.h"
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
@@ -83,6 +84,13 @@ struct CardsTest : ::testing::Test {
     // Waits until the flying card has landed and a new aktcard has turned.
     static void waitidle() {
         for (int k = 0; k < 60 && (akt().movestep != 0 || akt().aktflip != 20 || cg.dealrequest); k++) tick();
+    }
+
+    // Pearls paid plus those still flying to the pearl bar as tokens.
+    static int pearlsearned() {
+        int n = akt().pearls;
+        for (int k = 1; k <= MAXPEARLTOKENS; k++) n += sc.token[k].amount;
+        return n;
     }
 
     static int drawn(const std::string& part) {

@@ -153,7 +153,7 @@ TEST_F(Play, SkippedStackCountsAsClearedAtOnce) {
     EXPECT_EQ(akt().stack[2].stackleft, -1);
     EXPECT_EQ(akt().stack[2].stacktop, -11);
     EXPECT_EQ(hk.points, 25);
-    EXPECT_EQ(akt().pearls, 12);
+    EXPECT_EQ(pearlsearned(), 12);
     EXPECT_EQ(cg.sign[1].kind, 2);
     EXPECT_EQ(cg.gamestat, 2);
     tick();

@@ -120,9 +120,9 @@ TEST_F(Special, MarkerDoublesLaterAwards) {
     clickslot(3);  // a second marker pays, the multiplier stays 2
     EXPECT_EQ(akt().pointmult, 2);
     tick();  // stack 3 cleared, with its pearls
-    int pearls = akt().pearls;
+    int pearls = pearlsearned();
     clickslot(4);
-    EXPECT_EQ(akt().pearls - pearls, 100);
+    EXPECT_EQ(pearlsearned() - pearls, 100);
     EXPECT_EQ(cg.combo, 4) << "bonus cards count in the combo";
 }
 

@@ -3,28 +3,20 @@
 // rules can be played and tested before those modules land.
 #include "cards/hooks.h"
 
+#include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
+#include "meta/map.h"
 #include "platform/platform.h"
+#include "present/resources.h"
 
 CardHooks hk;
 
 void resethooks() { hk = CardHooks{}; }
-
-void addpoints(int amount, int x, int y) {
-    if (x > 0 && x < disp.gfxwidth && y > 0 && y < disp.gfxheight) hk.points += amount * akt().pointmult;
-}
-
-void addpearls(int amount, int x, int y) {
-    int d = amount;
-    if (akt().items[24] > 0) d *= 2;
-    akt().pearls += d;  // credited at once until the pearl tokens fly
-}
-
-void clickcheck() {}
 
 void serveorder(int n, int x, int y) {
     // first an order of exactly n, else the first smaller one; one per combo
@@ -52,24 +44,62 @@ void drawfish() {
     }
 }
 
+// At most one trophy per presentation, and only on the screens that show it.
 void wintrophy(int n) {
-    if (n >= 1 && n <= 30) hk.trophies[n] = 1;
+    if (n < 1 || n > 30 || !haveplayer()) return;
+    if (core.screen != SCREEN_GAME && core.screen != SCREEN_CASINO) return;
+    if (hk.trophyshown != 0 || akt().trophywon[n] != 0 || hk.pendingtrophy != 0) return;
+    hk.pendingtrophy = n;
+    hk.trophies[n] = 1;
+    akt().trophywon[n] = 1;
+    pf::logline("wintrophy: " + std::to_string(n));
 }
 
-void tutorialnext() {
-    if (hk.tutorialon && core.playlevel < 6) hk.tutorialpage++;
+Img trophyimage(int) { return nullptr; }
+
+// The bars as the profile holds them; the extras module adds the flights,
+// the clicks and the helpers' own pictures.
+void drawextrabar() {
+    const Profile& p = akt();
+    int h = disp.gfxheight;
+    drawimg(hudimg.extrabar, 171, h - 26);
+    static const int slotx[4] = {0, 19, 122, 225};
+    for (int i = 1; i <= 3; i++) {
+        int kind = p.extrabar[i];
+        if (kind < 1 || kind > 12) continue;
+        static const int aktcode[13] = {0, 124, 125, 0, 126, 128, 133, 130, 131, 134, 135, 136, 127};
+        if (aktcode[kind]) drawimg(aktcardimage(aktcode[kind]), slotx[i], h - 149);
+        if (in.mx > slotx[i] && in.mx < slotx[i] + CARDW && in.my > h - 149 && in.my < h - 7) hk.tooltip = kind + 1;
+    }
+    drawimg(hudimg.extrabarfront, 171, h - 23);
 }
 
-void addtext(int, int, const std::string&) {}
-
-void setcardometershake(int ticks) { hk.cardometershake = ticks; }
-
-void setcardometer(int targetx, int count) {
-    hk.cardometerx = targetx;
-    hk.cardometercount = count;
+void drawhelpers() {
+    const Profile& p = akt();
+    int w = disp.gfxwidth, h = disp.gfxheight;
+    drawimg(hudimg.helpersbar, w - 188, h - 56);
+    static const int dx[10] = {0, -139, -103, -64, -38, 12, 36, 84, 115, 155};
+    static const int dy[10] = {0, 51, 2, 50, -18, 48, -11, 36, -9, 18};
+    float a = pf::getalpha();
+    for (int i = 9; i >= 1; i--) {
+        if (p.helpers[i] <= 0) continue;
+        pf::setscale(0.45f, 0.45f);
+        drawimg(art.helpercard[i], w - 190 + dx[i] - 22, h - 107 + dy[i] - 32);
+    }
+    setdraw(0, 1, 1, 3, a);
+    if (in.mx > w - 360 && in.my > h - 130) hk.tooltip = 1;
 }
 
-void resethudforlevel() { hk.cardometershake = 0; }
+void drawboss() {}
+
+Img shopitemimage(int) { return nullptr; }
+
+void setmapunlock(int anim, int level) {
+    hk.mapunlockanim = anim;
+    hk.mapunlocklevel = level;
+    mapstate.unlockanim = anim;
+    mapstate.unlocklevel = level;
+}
 
 void firstvisitgift() {}
 

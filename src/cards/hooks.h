@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "present/resources.h"
+
 struct CardHooks {
     int points = 0;      // points of the level (owner: scoring)
     int endseq = 0;      // level-end presentation counter (owner: scoring)
@@ -15,11 +17,15 @@ struct CardHooks {
     int levelclock = 1;  // 1 while the level clock runs (owner: card-game screen)
     int crab = 0;        // crab extra at work (owner: extras)
     int otherextra = 0;  // an extra other than the crab at work (owner: extras)
-    int cardometershake = 0;
-    int cardometerx = 0, cardometercount = 0;
+    int tooltip = 0;     // tooltip value the bars set (owner: card-game screen)
+    int taskvalue = 0;   // level counter kept with a suspended game (owner: bosses)
+    int bossdamageshown = 0;  // owner: bosses
     int helperarrive[11] = {};
     int lastscreen = -3, lastscreenparam = 0;  // last screen change asked for
     int trophies[31] = {};                      // trophies awarded, by number
+    int pendingtrophy = 0;  // awarded and not yet presented (owner: trophies)
+    int trophyshown = 0;    // the pending trophy has been presented on this screen
+    int mapunlockanim = 0, mapunlocklevel = 0;  // last request to the map (tests read it)
 };
 extern CardHooks hk;
 void resethooks();
@@ -33,6 +39,17 @@ void serveorder(int n, int x, int y);
 void drawfish();
 // trophies
 void wintrophy(int n);
+Img trophyimage(int n);  // picture of trophy n, null when none
+// extras and helpers: the two bars, drawn by the HUD every tick (they take
+// their own clicks)
+void drawextrabar();
+void drawhelpers();
+// bosses: drawn behind the table every tick
+void drawboss();
+// shop: the picture of an item
+Img shopitemimage(int item);
+// map: the new-level animation the map plays on its next entry (0, 0 = none)
+void setmapunlock(int anim, int level);
 // card-game screen: tutorial, HUD, floating texts
 void tutorialnext();
 void addtext(int x, int y, const std::string& text);

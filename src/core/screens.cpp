@@ -1,5 +1,6 @@
 #include "core/screens.h"
 
+#include "cards/gamescreen.h"
 #include "core/splash.h"
 #include "meta/map.h"
 #include "menus/loading.h"
@@ -30,4 +31,5 @@ void registerscreens() {
     setscreenroutines(0, [](int) { entermenu(); }, showmenu);
     setscreenroutines(18, inststory, showstory);
     registermenupopups();
+    registergamescreen();
 }

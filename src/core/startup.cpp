@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/splash.h"
 #include "cards/cardgame.h"
+#include "cards/gamescreen.h"
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
@@ -71,6 +72,7 @@ void loadmaingraphics() {
     loadcardstuff();
     loadstorycharacters();
     loadalltexts();
+    loadhudstuff();
 }
 
 void instmain() {
@@ -131,6 +133,7 @@ void resetgame() {
     resetmap();
     resetcardgame();
     resethooks();
+    resetgamescreen();
     resetstory();
     registerscreens();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
@@ -47,6 +48,7 @@ void entermenu() {
     if (settings.cursormode == -1) pf::showmouse();
     // The other screens' pictures go; the menu's come.
     deleteloadstuff_dynamic();
+    deletegamestuff_dynamic();
     deletemapbg_dynamic();
     deletestorybg_dynamic();
     freestorysounds();

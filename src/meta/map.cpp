@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
@@ -214,6 +215,7 @@ void instadventuremap(int) {
     // The other screens' pictures go; the map's come.
     deletemenustuff_dynamic();
     deleteloadstuff_dynamic();
+    deletegamestuff_dynamic();
     deletegamebg_dynamic();
     deletestorybg_dynamic();
     freestorysounds();

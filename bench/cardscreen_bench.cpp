@@ -1,0 +1,84 @@
+// One full tick of the card-game screen in a busy level: every card on the
+// table, the wave background, the HUD and 1000 effects, drawn by the real
+// renderer offscreen (software renderer).
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cards/cardgame.h"
+#include "cards/gamescreen.h"
+#include "cards/hooks.h"
+#include "core/globals.h"
+#include "core/loop.h"
+#include "core/profiles.h"
+#include "core/screens.h"
+#include "core/settings.h"
+#include "core/startup.h"
+#include "menus/popups.h"
+#include "present/effects.h"
+#include "present/fonts.h"
+#include "present/swimfish.h"
+#include "present/texts.h"
+
+namespace {
+
+bool busylevel() {
+    pf::shutdown();
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    if (!pf::init(pf::Backend::sdl)) return false;
+    resetgame();
+    pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
+    pf::ctl::fixedseed(true, 5);
+    pf::ctl::virtualclock(true, 1000);
+    if (!pf::opengraphics(1024, 768, 0, 60, 0)) return false;
+    pf::setvirtualres(1024, 768);
+    instgraphic();
+    pf::automidhandle(true);
+    loadmaingraphics();
+    registerscreens();
+    settings.wavebg = 1;
+    players.aktplayer = 1;
+    akt() = Profile{};
+    akt().maxlevel = akt().sellevel = 10;
+    for (int h = 1; h <= 9; h++) akt().helpers[h] = 1;
+    core.playlevel = 10;
+    core.screen = SCREEN_MAP;
+    instgame();
+    fade.fadelevel = 255;
+    for (int k = 0; k < 200; k++) maintick();  // the deal is over
+    return core.screen == SCREEN_GAME;
+}
+
+void filleffects() {
+    static const int kinds[] = {3, 7, 104, 109, 152, 21000, 21000, 21003, 21200, 842, 993, 4001, 828};
+    constexpr int nk = sizeof(kinds) / sizeof(kinds[0]);
+    for (int i = 1; i <= MAXEFFECTS; i++) {
+        Effect& e = effects.eff[i];
+        if (e.kind != 0) continue;
+        e.kind = kinds[i % nk];
+        e.x = static_cast<float>(50 + (i * 37) % 900);
+        e.y = static_cast<float>(100 + (i * 53) % 600);
+        e.vx = 0.5f;
+        e.vy = -0.5f;
+        e.age = 10 + i % 20;
+    }
+}
+
+void BM_ShowgameBusyLevel(benchmark::State& state) {
+    if (!busylevel()) {
+        state.SkipWithError("the offscreen renderer or the level is not available");
+        return;
+    }
+    for (auto _ : state) {
+        filleffects();
+        maintick();
+    }
+    state.counters["effects"] = effectsinuse();
+    pf::shutdown();
+}
+BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3);
+
+}  // namespace

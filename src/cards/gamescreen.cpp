@@ -1,0 +1,345 @@
+// Screen 12: entering a level, the per-tick order of the card game, the
+// level clock, the debug keys and the links the rest of the game reads.
+#include "cards/gamescreen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "cards/cardart.h"
+#include "cards/cardgame.h"
+#include "cards/hooks.h"
+#include "core/globals.h"
+#include "core/loop.h"
+#include "core/profiles.h"
+#include "core/screens.h"
+#include "menus/loading.h"
+#include "menus/menu.h"
+#include "menus/popups.h"
+#include "meta/map.h"
+#include "platform/platform.h"
+#include "present/effects.h"
+#include "present/fonts.h"
+#include "present/sound.h"
+#include "present/swimfish.h"
+#include "present/texts.h"
+
+GameScreen gs;
+GameImages gameimg;
+HudImages hudimg;
+
+// ---- pictures -----------------------------------------------------------------
+
+void loadgamestuff_dynamic() {
+    pf::logline("loadgamestuff_dynamic()");
+    deletegamestuff_dynamic();
+    pf::automidhandle(false);
+    gameimg.gameuiup = loadimg("data\\game\\gameui-up.png");
+    gameimg.pearlbar = loadimg("data\\game/pearlbar.png");
+    pf::automidhandle(true);
+    gameimg.pointsbar = loadimg("data\\game/pointsbar.png");
+    if (gameimg.pointsbar) pf::setimagehandle(gameimg.pointsbar, pf::imagewidth(gameimg.pointsbar), 0);
+    gameimg.pointsfill1 = loadanimimg("data\\game/pointsfill.png", 1, 34, 184);
+    gameimg.pointsfill10 = loadanimimg("data\\game/pointsfill.png", 10, 34, 18);
+    gameimg.pointslines = loadimg("data\\game/pointslines.png");
+    gameimg.starempty = loadimg("data\\game/starempty.png");
+    gameimg.starfull = loadimg("data\\game/starfull.png");
+    gameimg.winbubble = loadimg("data\\ui/winbubble.png");
+    loadgamemusic();
+}
+
+void deletegamestuff_dynamic() {
+    for (Img* i : {&gameimg.gameuiup, &gameimg.pearlbar, &gameimg.pointsbar, &gameimg.pointsfill1,
+                   &gameimg.pointsfill10, &gameimg.pointslines, &gameimg.starempty, &gameimg.starfull,
+                   &gameimg.winbubble})
+        freeimg(*i);
+}
+
+void loadhudstuff() {
+    freehudstuff();
+    pf::automidhandle(true);
+    hudimg.cardometer = loadimg("data\\game/cardometer.png");
+    hudimg.helpersbar = loadimg("data\\game/helpersbar.png");
+    hudimg.extrabar = loadimg("data\\game/extrabar.png");
+    hudimg.extrabarfront = loadimg("data\\game/extrabar-front.png");
+    for (int k = 1; k <= 4; k++) hudimg.star[k] = loadimg("data\\game\\star" + std::to_string(k) + ".png");
+    hudimg.taskhook = loadimg("data\\game/taskhook.png");
+}
+
+void freehudstuff() {
+    for (Img* i : {&hudimg.cardometer, &hudimg.helpersbar, &hudimg.extrabar, &hudimg.extrabarfront, &hudimg.taskhook})
+        freeimg(*i);
+    for (int k = 1; k <= 4; k++) freeimg(hudimg.star[k]);
+}
+
+// ---- entering the level -----------------------------------------------------------
+
+void clearretry() { gs.retry = 0; }
+
+void instgame() {
+    pf::logline("instgame");
+    core.prevscreen = core.screen;
+    bool retry = gs.retry != 0;
+    if (!retry) {
+        deleteloadstuff_dynamic();
+        deletemenustuff_dynamic();
+        deletemapbg_dynamic();
+        deletestorybg_dynamic();
+        freestorysounds();
+    }
+    core.aktlevel = core.playlevel;
+    if (!retry && core.prevscreen != SCREEN_GAME) loadgamestuff_dynamic();
+    gs.retry = 0;
+    gs.abandoned = 0;
+
+    hk.points = 0;
+    gs.playsigntick = 0;
+    hud = Hud{};
+    gs.resumed = 0;
+    gs.boardclear = 0;
+    for (FloatText& t : gs.floattext) t = FloatText{};
+    loadgamebg_dynamic(12, 0, 1);
+    cleareffects();
+    clearbubbles();
+    resetscoring();
+
+    if (haveplayer()) {
+        Profile& p = akt();
+        if (p.ingame == 0) {
+            p.bossdamage = 0;
+            pf::logline("reset boss");
+        } else {
+            hk.bossdamageshown = p.bossdamage;
+            gs.resumed = 1;
+            hk.points = std::max(0, p.savedpoints);
+            hk.taskvalue = p.savedtaskvalue;
+        }
+    }
+    loadlevel();
+
+    pop.popup = 0;
+    pop.popupfade = 0;
+    pop.popupdir = 0;
+    pop.popupy = -768;
+    core.gamepause = -1;
+    if (haveplayer()) akt().ingame = 0;
+    hk.endseq = 0;
+    setmapunlock(0, 0);
+    sc.starlock = 0;
+    gs.leveltick = 0;
+    hk.levelclock = 0;
+    hk.pendingtrophy = 0;
+    hk.trophyshown = 0;
+    playtrack(core.playlevel % 3 + 1);
+    hk.tutorialpage = 0;
+    tut = Tutorial{};
+    hk.tutorialon = (gs.resumed == 0 && core.playlevel < 6) ? 1 : 0;
+    hud.shownpoints = hk.points;
+
+    core.screen = SCREEN_GAME;
+    startfadein();
+}
+
+// ---- the level clock ----------------------------------------------------------------
+
+void levelclocktick() {
+    bool running = core.gamepause != 1 && pop.popup == 0;
+    hk.levelclock = (gs.leveltick > 150 && running && hk.endseq == 0) ? 1 : 0;
+    if (running) gs.leveltick++;
+    // The seconds count from the moment the level can be played; the first
+    // sample only sets the reference so a long deal never counts.
+    int now = core.playtimer ? pf::timerticks(core.playtimer) : core.framecount / 50;
+    if (gs.leveltick == 150) gs.lastsecond = now;
+    if (hk.levelclock && hk.endseq == 0 && now != gs.lastsecond) {
+        int d = now - gs.lastsecond;
+        gs.lastsecond = now;
+        if (d > 0 && d < 3600 && haveplayer()) akt().leveltime += d;
+    }
+}
+
+float gamescenealpha() { return gs.scenealpha; }
+
+// ---- debug keys ---------------------------------------------------------------------------
+
+namespace {
+
+void debugkeys() {
+    if (!core.debugmode || hk.endseq != 0) return;
+    if (in.keyf4) wintrophy(1);
+    if (in.keyf3 && gs.boardclear == 0) gs.boardclear = 1;
+    if (in.keyf2)
+        for (int h = 1; h <= 9; h++) starthelperarrive(h);
+    if (in.keyf5) wintrophy(pf::rand(1, 18));
+    if (gs.boardclear > 0) {
+        int t = ++gs.boardclear;
+        Profile& p = akt();
+        for (int i = 1; i <= MAXCARDS; i++) {
+            CardSlot& c = p.card[i];
+            if (c.cardtype <= 0) continue;
+            c.cardshake = 2;
+            int chance = t > 150 ? 15 : 30;
+            if (t > 50 && (t >= 200 || pf::rand(1, chance) == 1)) {
+                int x = c.cardx + disp.uixoff + 48, y = c.cardy + 71;
+                effburst((float)x, (float)y, 10, 1);
+                addpoints(5, x, y);
+                if (c.cardstack >= 1 && c.cardstack <= MAXSTACKS) p.stack[c.cardstack].stackleft--;
+                c.cardtype = 0;
+            }
+        }
+        if (t >= 200) gs.boardclear = 0;
+    }
+}
+
+float clamp01(float v) { return std::max(0.0f, std::min(1.0f, v)); }
+
+}  // namespace
+
+// ---- the tick -----------------------------------------------------------------------------
+
+void showgame() {
+    setfadecolour();
+    endtints();
+    pf::setblend(3);
+    pf::setalpha(1);
+    bool shifted = core.aktlevel >= 32 && core.aktlevel <= 34;
+    drawgamebg(shifted ? (float)disp.bgxoff : 0.0f);
+    pf::setscale(1, 1);
+    pf::setblend(3);
+    pf::setalpha(1);
+
+    drawboss();
+    drawswimfish(0);
+    nexttrack();
+
+    levelclocktick();
+    pop.buttonlayer = pop.popupfade > 0 ? 2 : 1;
+    debugkeys();
+
+    if (hk.endseq > 0) gs.scenealpha = clamp01(1 - 0.025f * hk.endseq);
+    else gs.scenealpha = clamp01(0.025f * gs.leveltick);
+    pf::setalpha(gs.scenealpha);
+    if (haveplayer() && hk.endseq < 520 && core.gamepause != 1) playdispatch();
+
+    setfadecolour();
+    setdraw(0, 1, 1, 3, 1);
+    if (haveplayer()) drawhud();
+    makewin();
+    drawplaysign();
+    pf::setalpha(1);
+    dopopups();
+    pf::setalpha(1);
+    draweff();
+    pf::setalpha(1);
+    movepearls();
+    drawfloattexts();
+    setdraw(0, 1, 1, 3, 1);
+
+    if (pop.popup == 0 && core.gamepause == 1 && in.mhit1) {
+        core.gamepause = -1;
+        if (haveplayer()) akt().ingame = 0;
+    }
+    drawtutorial();
+    resetdraw();
+}
+
+// ---- floating texts -------------------------------------------------------------------------
+
+void addtext(int x, int y, const std::string& text) {
+    int slot = MAXFLOATTEXTS;
+    for (int i = 1; i <= MAXFLOATTEXTS; i++)
+        if (gs.floattext[i].age == 0) {
+            slot = i;
+            break;
+        }
+    gs.floattext[slot] = FloatText{1, (float)x, (float)y, text};
+}
+
+void drawfloattexts() {
+    float a = pf::getalpha();
+    for (int i = 1; i <= MAXFLOATTEXTS; i++) {
+        FloatText& t = gs.floattext[i];
+        if (t.age == 0) continue;
+        t.age++;
+        t.y -= 0.7f;
+        float k = (float)pf::cosdeg(1.5 * t.age);
+        pf::setalpha(std::max(0.0f, k) * a);
+        drawefftext(2, t.text, t.x, t.y, 3, 0.5f, 100, 0, 200, 0, 255, 255, 255);
+        if (t.age >= 120) t = FloatText{};
+    }
+    pf::setalpha(a);
+}
+
+// ---- links ---------------------------------------------------------------------------------------
+
+namespace {
+
+Img facehook(int card) {
+    if (card < 1 || card > 52) return nullptr;
+    return art.face[(card - 1) / 13 + 1][(card - 1) % 13 + 1];
+}
+Img backhook() {
+    int b = haveplayer() ? akt().cardback : 1;
+    return art.back[b >= 1 && b <= 7 ? b : 1];
+}
+Img taskhookimg() { return hudimg.taskhook; }
+bool cardposhook(int player, int slot, float& x, float& y) {
+    if (player < 1 || player > MAXPLAYERS || slot < 1 || slot > MAXCARDS) return false;
+    const CardSlot& c = players.p[player].card[slot];
+    if (c.cardtype <= 0) return false;
+    x = (float)c.cardx;
+    y = (float)c.cardy;
+    return true;
+}
+float stableyhook() { return (float)cg.stabley; }
+float topbaryhook() { return hud.barslide - 60; }
+void pearlshook(int amount, float x, float y) { addpearls(amount, (int)x, (int)y); }
+float scenealphahook() { return core.screen == SCREEN_GAME ? gs.scenealpha : 1.0f; }
+
+int linkgamestat() { return core.screen == SCREEN_GAME && hk.endseq == 0 && !gs.abandoned ? cg.gamestat : 0; }
+int linkpoints() { return hk.points; }
+int linktaskvalue() { return hk.taskvalue; }
+
+}  // namespace
+
+void registergamescreen() {
+    setscreenroutines(SCREEN_GAME, [](int) { instgame(); }, showgame);
+    // A build without the story screen hands a level's opening story straight
+    // to the level instead of fading into a screen that never comes.
+    // Leaving a story gives a brand-new player the first level, as the story
+    // screen itself does.
+    if (!screenroutines(SCREEN_STORY).entry)
+        setscreenroutines(
+            SCREEN_STORY,
+            [](int) {
+                if (haveplayer() && akt().sellevel == 0) {
+                    akt().sellevel = akt().maxlevel = 1;
+                    core.playlevel = 1;
+                }
+                instgame();
+            },
+            showgame);
+    setpopuproutine(298, popupingame);
+    setpopuproutine(399, popuprestart);
+    effhooks.cardface = facehook;
+    effhooks.cardback = backhook;
+    effhooks.taskhook = taskhookimg;
+    effhooks.cardpos = cardposhook;
+    effhooks.stabley = stableyhook;
+    effhooks.topbary = topbaryhook;
+    effhooks.addpearls = pearlshook;
+    effhooks.scenealpha = scenealphahook;
+    suspendlink.gamestat = linkgamestat;
+    suspendlink.points = linkpoints;
+    suspendlink.taskvalue = linktaskvalue;
+    maphooks.clearretry = clearretry;
+}
+
+void resetgamescreen() {
+    deletegamestuff_dynamic();
+    freehudstuff();
+    gs = GameScreen{};
+    hud = Hud{};
+    tut = Tutorial{};
+    sc = Scoring{};
+    gameimg = GameImages{};
+    hudimg = HudImages{};
+}

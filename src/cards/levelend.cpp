@@ -1,0 +1,281 @@
+// The level-end presentation: the lost level with its two result buttons,
+// the won level with its celebration, the stars counted and flown out, the
+// trophy tests and the trophy show, and the continue button.
+#include <algorithm>
+#include <cmath>
+
+#include "cards/cardgame.h"
+#include "cards/gamescreen.h"
+#include "cards/hooks.h"
+#include "core/globals.h"
+#include "core/loop.h"
+#include "core/profiles.h"
+#include "core/screens.h"
+#include "menus/popups.h"
+#include "platform/platform.h"
+#include "present/effects.h"
+#include "present/fonts.h"
+#include "present/sound.h"
+#include "present/swimfish.h"
+#include "present/texts.h"
+
+namespace {
+
+bool bosslevel(int l) { return l == 16 || l == 17 || (l >= 32 && l <= 34) || (l >= 52 && l <= 54); }
+
+// The map is the way out of a level; until a build has one, the menu is.
+void leavetomap() { cards_gotoscreen(cards_mapexists() ? SCREEN_MAP : SCREEN_MENU, 0); }
+
+float starmarkx(int k) { return disp.gfxwidth - 302 + (int)(STARTHRESHOLD[k] * 0.0019047600 * 183); }
+
+void ambience() {
+    float cx = (float)disp.midx, cy = (float)disp.midy;
+    if (pf::rand(1, 100) == 1) effstars(cx + pf::rand(-200, 200), cy + pf::rand(-200, 200), pf::rand(1, 9));
+    if (pf::rand(1, 20) == 1)
+        for (int k = 0; k < 3; k++) spawnbubble(pf::rand(0, 300), disp.gfxheight, 0);
+    if (pf::rand(1, 20) == 1)
+        for (int k = 0; k < 3; k++) spawnbubble(pf::rand(disp.gfxwidth - 300, disp.gfxwidth), disp.gfxheight, 0);
+}
+
+float easebuttons() {
+    sc.resultbuttony -= (sc.resultbuttony - 690) * 0.05f;
+    return sc.resultbuttony + 5 * (float)pf::sindeg(2.0 * core.framecount + 180);
+}
+
+void lostpresentation() {
+    hk.endseq++;
+    int e = hk.endseq;
+    if (e == 2 && core.gamepause != 1) playmusic("/music/fail.wav", 0);
+    float a = pf::getalpha();
+    drawefftext(1, gametext(8, 5), (float)disp.midx, (float)disp.midy, 3, 1, e, 1, 1000000, 1, 255, 255, 255);
+    pf::setalpha(a);
+    ambience();
+    if (e < 150) return;
+    if (e == 150) sc.resultbuttony = disp.gfxheight + 100.0f;
+    float y = easebuttons();
+    if (button(disp.midx - 150.0f, y, 1, 1, gametext(8, 6)) == 3) {
+        losereset();
+        saveplayer(players.aktplayer);
+        leavetomap();
+    }
+    if (button(disp.midx + 150.0f, y, 1, 1, gametext(8, 7)) == 3) {
+        losereset();
+        saveplayer(players.aktplayer);
+        gs.retry = 1;
+        cards_gotoscreen(SCREEN_GAME, 0);
+    }
+}
+
+void wintrophies() {
+    const Profile& p = akt();
+    if (p.stablecount > 7) wintrophy(15);
+    int s = 0;
+    for (int l = 1; l <= std::min(p.maxlevel, MAXLEVELS); l++) s += p.levelstars[l];
+    if (s >= 60 && s <= 119) wintrophy(16);
+    if (s >= 120 && s <= 199) wintrophy(17);
+    if (s >= 200) wintrophy(18);
+}
+
+void countstars() {
+    Profile& p = akt();
+    int n = 0;
+    for (int k = 1; k <= 3; k++)
+        if (p.starstate[k] > 0) n++;
+    sc.wonstars = n;
+    if (n == 3) {
+        p.stats[1]++;
+        p.stats[2]++;
+        if (p.stats[1] > 4) wintrophy(1);
+        if (p.stats[2] > 9) wintrophy(2);
+    } else {
+        p.stats[1] = 0;
+        p.stats[2] = 0;
+    }
+    p.stats[21] += n;
+    if (p.stats[21] > 299) wintrophy(21);
+}
+
+const float STARTARGET[4][4] = {{0}, {0, 270}, {0, 281, 259}, {0, 292, 270, 248}};
+
+// The counted stars (1..n) in the order they earned: star j is the j-th
+// earned mark, so a level with only star 1 sends that one.
+int markofstar(int j) {
+    int seen = 0;
+    for (int k = 1; k <= 3; k++)
+        if (akt().starstate[k] > 0 && ++seen == j) return k;
+    return j;
+}
+
+void flystars(float bx, float by) {
+    int n = sc.wonstars;
+    float a = pf::getalpha();
+    int turn = disp.gfxwidth == 1024 ? 22 : 40;
+    for (int j = 1; j <= n; j++) {
+        StarFlight& s = sc.star[j];
+        if (hk.endseq == 120 + 20 * j && s.count == 0) {
+            int k = markofstar(j);
+            s.x = starmarkx(k);
+            s.y = 48;
+            s.count = 1;
+            effstars(s.x, s.y, 1);
+            akt().starstate[k] = STARCOLLECTED;
+            PlayS(5, (int)s.x);
+        }
+        if (s.count == 0) continue;
+        if (core.gamepause != 1) s.count++;
+        int c = s.count;
+        if (c <= turn) {
+            float tx = bx + 200, ty = by;
+            auto ease = [](float v, float t) {
+                float d = (t - v) * 0.05f;
+                float step = std::fabs(t - v) < 3 ? t - v : (t > v ? 3.0f : -3.0f);
+                return v + d + step;
+            };
+            s.x = ease(s.x, tx);
+            s.y = ease(s.y, ty);
+        } else {
+            float target = STARTARGET[n][j];
+            float rate = 0.04f * std::min(1.0f, (c - turn) / 25.0f);
+            s.angle += (target - s.angle) * rate;
+            s.x = bx + 200 * (float)pf::cosdeg(s.angle);
+            s.y = by + 200 * (float)pf::sindeg(s.angle);
+        }
+        float scale = std::min(1.0f, c / 10.0f);
+        float rot = c < 120 ? 12.0f * c : 0;
+        setdraw(rot, scale, scale, 3, a);
+        drawimg(hudimg.star[1], s.x, s.y);
+        if (c == 120 && !s.paid) {
+            s.paid = 1;
+            effstars(s.x, s.y, 1);
+            effburst(s.x, s.y, 15, 2);
+            PlayS(51 + j, disp.midx);
+            pearltoken(s.x, s.y, 50);
+            addtext((int)s.x + 10, (int)s.y + 5, "50");
+        }
+        if (c > 120 && c <= 170) {
+            float f = 1 - (c - 120) / 50.0f;
+            setdraw(0, 1 + (c - 120) * 0.03f, 1 + (c - 120) * 0.03f, 4, a * f);
+            drawimg(hudimg.star[1], s.x, s.y);
+        }
+    }
+    setdraw(0, 1, 1, 3, a);
+}
+
+void trophyshow() {
+    int t = sc.leveltrophy;
+    if (hk.endseq < 301 || t == 0 || sc.trophyshowdone) return;
+    sc.trophyshow++;
+    int c = sc.trophyshow;
+    if (c == 1) {
+        PlayS(5, disp.midx);
+        PlayS(65, disp.midx);
+        sc.trophyy = -600;
+    }
+    float target = c > 449 ? -600.0f : 0.0f;
+    sc.trophyy -= (sc.trophyy - target) * 0.1f;
+    float x = (float)disp.midx, y = sc.trophyy;
+    drawimg(popimg.popupsmall, x, y);
+    drawtext(uppertext(menutext(18, 29)), x, y + 205, 3, 9);
+    drawimg(trophyimage(t), x, y + 340);
+    drawtextbox(menutext(18, 8 + t), x, y + 405, 250, 28, 3, 8);
+    if (button(x, y + 527, 3, 1, menutext(18, 31)) == 3 && c < 450) {
+        sc.trophyshow = 450;
+        PlayS(5, disp.midx);
+    }
+    if (sc.trophyshow >= 500) {
+        sc.trophyshowdone = 1;
+        hk.trophyshown = 1;
+        pf::logline("trophyshow off");
+    }
+}
+
+void celebration(float bx, float by) {
+    int e = hk.endseq;
+    float a = pf::getalpha();
+    if (e >= 21) {
+        float grow = std::min(1.0f, (e - 20) * 0.05f);
+        float wob = 0.03f * (float)pf::sindeg(7.0 * core.framecount);
+        setdraw((float)core.framecount, 1.6f * grow, 1.6f * grow, 4, a * 0.35f * grow);
+        drawimg(effimg.glower, bx, by);
+        setdraw(0, grow * (1 + wob), grow * (1 - wob), 3, a * 0.9f);
+        drawimg(gameimg.winbubble, bx, by);
+        setdraw(0, 1, 1, 3, a);
+    }
+    if (e == 22) {
+        effstars(bx - 150, by, 2);
+        effstars(bx + 150, by, 3);
+        effstars(bx, by - 150, 4);
+    }
+    if (e >= 51) {
+        float f = std::min(1.0f, (e - 50) * 0.04f);
+        pf::setalpha(a * f);
+        for (int k = 0; k < 10; k++) {
+            double ang = 36.0 * k + 0.6 * core.framecount;
+            static const int kinds[10] = {1, 2, 3, 4, 7, 8, 13, 14, 15, 16};
+            float fx = bx + 150 * (float)pf::cosdeg(ang), fy = by + 150 * (float)pf::sindeg(ang);
+            setdraw((float)ang + 90, 0.45f, 0.45f, 3, a * f);
+            drawimg(fishimg(kinds[k], 1 + (core.framecount / 6 + k) % 4), fx, fy);
+        }
+        setdraw(0, 1, 1, 3, a);
+        // the won sign rises in under the title
+        float rise = std::max(0.0f, 1 - (e - 50) * 0.04f);
+        setdraw(0, 1, 1, 3, a * f);
+        drawimg(popimg.sign, bx, by + 205 + 300 * rise * rise);
+        setdraw(0, 1, 1, 3, a);
+    }
+    if (e >= 81) {
+        if (e == 81) sc.swimmerx = -150;
+        sc.swimmerx += 3;
+        if (sc.swimmerx > disp.gfxwidth + 150) sc.swimmerx = -150;
+        float sy = by - 290 + 12 * (float)pf::sindeg(4.0 * core.framecount);
+        setdraw(0, 0.8f, 0.8f, 3, a);
+        drawimg(fishimg(1, 1 + (core.framecount / 5) % 4), sc.swimmerx, sy);
+        setdraw(0, 1, 1, 3, a);
+    }
+    drawefftext(2, gametext(8, 1), bx, by + 205, 3, 1, e, 50, 1000000, 1, 255, 255, 255);
+    pf::setalpha(a);
+    ambience();
+}
+
+void wonpresentation() {
+    Profile& p = akt();
+    if (bosslevel(core.aktlevel)) sc.bossdelay++;
+    else sc.bossdelay = 150;
+    if (sc.bossdelay <= 149) return;
+    bool paused = core.gamepause == 1;
+    if (hk.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
+    if (!paused && hk.endseq < 15000) hk.endseq++;
+    if (hk.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = hk.pendingtrophy;
+    float bx = (float)disp.midx, by = disp.midy + 5 * (float)pf::sindeg(2.0 * core.framecount);
+    celebration(bx, by);
+    wintrophies();
+    if (hk.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = hk.pendingtrophy;
+    if (hk.endseq == 140) countstars();
+    flystars(bx, by);
+    trophyshow();
+
+    bool showbutton = hk.endseq >= 150 && (sc.leveltrophy == 0 || sc.trophyshowdone);
+    if (!showbutton) {
+        sc.resultbuttony = disp.gfxheight + 100.0f;
+        return;
+    }
+    float y = easebuttons();
+    if (button((float)disp.midx, y, 3, 1, gametext(8, 4)) == 3) {
+        int level = core.aktlevel;
+        if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
+        winreset();
+        if (level >= 1 && level <= MAXLEVELS) p.levelstars[level] = sc.wonstars;
+        saveplayer(players.aktplayer);
+        leavetomap();
+    }
+}
+
+}  // namespace
+
+void makewin() {
+    if (hk.endseq <= 0 || !haveplayer()) return;
+    setdraw(0, 1, 1, 3, 1);
+    if (cg.gameresult == 2) lostpresentation();
+    else wonpresentation();
+    setdraw(0, 1, 1, 3, 1);
+}

@@ -1,0 +1,434 @@
+// The card-game screen: points and stars, click flooding, pearl tokens, the
+// level end and its resets, the level clock, the tutorial, the active-items
+// panel and the in-level menu.
+#include <gtest/gtest.h>
+
+#include "cards/cardgame.h"
+#include "cards/gamescreen.h"
+#include "cards/hooks.h"
+#include "core/globals.h"
+#include "core/loop.h"
+#include "core/profiles.h"
+#include "core/screens.h"
+#include "menus/popups.h"
+#include "testutil.h"
+
+namespace {
+
+struct Screen : ::testing::Test {
+    TempDir dir;
+
+    void SetUp() override {
+        headlessgame(1);
+        core.userpath = dir.str();
+        pf::automidhandle(true);
+        loadpopupgraphics();
+        loadcardstuff();
+        loadhudstuff();
+        loadgamestuff_dynamic();
+        players.aktplayer = 1;
+        akt() = Profile{};
+        akt().playername = "Tester";
+        akt().maxlevel = 1;
+        akt().sellevel = 1;
+        in.mouseon = 1;
+    }
+    void TearDown() override { freecardstuff(); }
+
+    // Enters a level the way the fade does, from the map.
+    static void enter(int level) {
+        core.playlevel = level;
+        core.screen = SCREEN_MAP;
+        instgame();
+        fade.fadestate = 1;
+        fade.fadelevel = 255;
+    }
+
+    // One tick of the screen alone (no input sampling).
+    static void frame(int n = 1) {
+        for (int k = 0; k < n; k++) {
+            pf::clearscreen();
+            core.framecount++;
+            showgame();
+        }
+    }
+
+    static void shownpointsreach() {
+        for (int k = 0; k < 400 && hud.shownpoints != hk.points; k++) {
+            pf::clearscreen();
+            drawpointsbar();
+        }
+    }
+
+    static int stars() {
+        int n = 0;
+        for (int k = 1; k <= 3; k++) n += akt().starstate[k] > 0;
+        return n;
+    }
+
+    static int drawn(const std::string& part) {
+        int n = 0;
+        for (const auto& d : pf::ctl::drawcalls())
+            if (d.path.find(part) != std::string::npos) n++;
+        return n;
+    }
+};
+
+// ---- points and stars ----------------------------------------------------
+
+TEST_F(Screen, StarsFollowThePointsReachedWithTheMultiplier) {
+    struct Case {
+        int award, mult, stars;
+    } cases[] = {{324, 1, 0}, {325, 1, 1}, {400, 1, 2}, {500, 1, 3}, {162, 2, 0}, {163, 2, 1}, {250, 2, 3}};
+    for (const Case& c : cases) {
+        akt() = Profile{};
+        hk.points = 0;
+        hud.shownpoints = 0;
+        sc.starlock = 0;
+        akt().pointmult = c.mult;
+        addpoints(c.award, disp.midx, disp.midy);
+        shownpointsreach();
+        EXPECT_EQ(stars(), c.stars) << c.award << " x" << c.mult;
+    }
+}
+
+TEST_F(Screen, EarnedStarsStayWhenPointsFallAndTheLockHoldsThemBack) {
+    addpoints(410, 100, 100);
+    shownpointsreach();
+    EXPECT_EQ(stars(), 2);
+    hk.points = 0;
+    shownpointsreach();
+    EXPECT_EQ(stars(), 2);
+
+    akt() = Profile{};
+    sc.starlock = 1;
+    hk.points = 600;
+    shownpointsreach();
+    EXPECT_EQ(stars(), 0);
+    EXPECT_EQ(drawn("starempty"), 0) << "locked empty stars are not shown";
+}
+
+TEST_F(Screen, AwardsOffTheScreenDoNotCount) {
+    struct Case {
+        int x, y;
+        bool counts;
+    } cases[] = {{0, 300}, {1024, 300}, {500, 0}, {500, 768}, {-40, 300}, {500, 900}, {1, 1, true}, {1023, 767, true}};
+    for (const Case& c : cases) {
+        hk.points = 0;
+        addpoints(25, c.x, c.y);
+        EXPECT_EQ(hk.points, c.counts ? 25 : 0) << c.x << "," << c.y;
+    }
+}
+
+// ---- click flooding ---------------------------------------------------------
+
+TEST_F(Screen, SixthClickWithinSixtyFiveTicksCostsFiftyPoints) {
+    struct Case {
+        int points, gap, after;
+    } cases[] = {{200, 5, 150}, {30, 5, 0}, {50, 5, 0}, {200, 14, 200}};
+    for (const Case& c : cases) {
+        resetscoring();
+        core.framecount = 1000;
+        sc.clickstart = core.framecount;
+        hk.points = c.points;
+        for (int k = 1; k <= 6; k++) {
+            core.framecount += c.gap;
+            in.mhit1 = 1;
+            clickcheck();
+            in.mhit1 = 0;
+        }
+        EXPECT_EQ(hk.points, c.after) << c.points << " gap " << c.gap;
+        EXPECT_EQ(sc.clickcount, 0);
+    }
+}
+
+TEST_F(Screen, ClicksIntoAPopupAreNotCounted) {
+    pop.popup = 298;
+    hk.points = 100;
+    for (int k = 0; k < 10; k++) {
+        in.mhit2 = 1;
+        clickcheck();
+    }
+    EXPECT_EQ(sc.clickcount, 0);
+    EXPECT_EQ(hk.points, 100);
+}
+
+// ---- pearls -----------------------------------------------------------------
+
+TEST_F(Screen, PearlsArrivePaidByTheirTokensAndTheFiftiethIsLost) {
+    for (int k = 1; k <= 49; k++) pearltoken(500, 400, 1);
+    pearltoken(500, 400, 100);
+    EXPECT_EQ(sc.token[MAXPEARLTOKENS].amount, 0);
+    EXPECT_EQ(akt().pearls, 0) << "nothing is paid before the tokens arrive";
+    for (int k = 0; k < 300; k++) movepearls();
+    EXPECT_EQ(akt().pearls, 49);
+    for (int k = 1; k <= MAXPEARLTOKENS; k++) EXPECT_EQ(sc.token[k].amount, 0);
+}
+
+TEST_F(Screen, ItemTwentyFourDoublesPearlAwards) {
+    akt().items[24] = 2;
+    addpearls(12, 300, 300);
+    for (int k = 0; k < 300; k++) movepearls();
+    EXPECT_EQ(akt().pearls, 24);
+}
+
+// ---- level end ------------------------------------------------------------------
+
+struct LevelEnd : Screen {
+    void SetUp() override {
+        Screen::SetUp();
+        core.screen = SCREEN_GAME;
+        core.aktlevel = core.playlevel = 3;
+        cg.gamestat = 3;
+        cg.gameresult = 1;
+        hk.endseq = 1;
+        fade.fadestate = 1;
+        pop.buttonlayer = 1;
+        akt().stablecount = 1;
+    }
+    static void run(int ticks) {
+        for (int k = 0; k < ticks; k++) {
+            pf::clearscreen();
+            core.framecount++;
+            makewin();
+        }
+    }
+    // Waits for the continue button to settle, then clicks it.
+    static void clickcontinue() {
+        run(330 - hk.endseq);
+        in.mx = disp.midx;
+        in.my = (int)sc.resultbuttony;
+        in.mhit1 = 1;
+        run(1);
+        in.mhit1 = 0;
+    }
+};
+
+TEST_F(LevelEnd, WinWithEightCardsLeftAwardsTrophyFifteen) {
+    for (int left : {7, 8}) {
+        akt().trophywon[15] = 0;
+        hk.pendingtrophy = 0;
+        hk.trophyshown = 0;
+        hk.endseq = 1;
+        akt().stablecount = left;
+        run(5);
+        EXPECT_EQ(akt().trophywon[15], left > 7 ? 1 : 0) << left;
+    }
+}
+
+TEST_F(LevelEnd, StarsAreCountedPaidAndStoredAtContinue) {
+    Profile& p = akt();
+    p.maxlevel = p.sellevel = 3;
+    p.items[25] = 2;
+    p.items[23] = 0;
+    p.starstate[1] = p.starstate[2] = 1;
+    hk.points = 420;
+    clickcontinue();
+    EXPECT_EQ(sc.wonstars, 2);
+    EXPECT_EQ(p.levelstars[3], 2);
+    EXPECT_EQ(p.maxlevel, 4);
+    EXPECT_EQ(p.sellevel, 4);
+    EXPECT_EQ(p.totalpoints, 420);
+    EXPECT_EQ(p.items[25], 1) << "active items last a number of won levels";
+    EXPECT_EQ(p.items[23], 0);
+    EXPECT_EQ(hk.mapunlocklevel, 4);
+    EXPECT_EQ(p.stats[21], 2);
+    EXPECT_EQ(p.stats[1], 0);
+    // 2 x 50 pearls flew to the bar as tokens
+    int inflight = 0;
+    for (int k = 1; k <= MAXPEARLTOKENS; k++) inflight += sc.token[k].amount;
+    EXPECT_EQ(p.pearls + inflight, 100);
+    EXPECT_EQ(sc.starlock, 1);
+}
+
+TEST_F(LevelEnd, ReplayWithFewerStarsLowersTheStoredStars) {
+    Profile& p = akt();
+    p.maxlevel = 6;
+    p.sellevel = 3;
+    p.levelstars[3] = 3;
+    p.starstate[1] = 1;
+    clickcontinue();
+    EXPECT_EQ(p.levelstars[3], 1);
+    EXPECT_EQ(p.maxlevel, 6) << "a replay opens nothing";
+    EXPECT_EQ(hk.mapunlocklevel, 0);
+}
+
+TEST_F(LevelEnd, LostLevelRestartsFreshWithTheSecondButton) {
+    Profile& p = akt();
+    cg.gameresult = 2;
+    p.maxlevel = p.sellevel = 3;
+    p.pointmult = 2;
+    p.starstate[1] = 1;
+    hk.points = 330;
+    run(260);
+    in.mx = disp.midx + 150;
+    in.my = (int)sc.resultbuttony;
+    in.mhit1 = 1;
+    run(1);
+    EXPECT_EQ(gs.retry, 1);
+    EXPECT_EQ(fade.fadeto, SCREEN_GAME);
+    EXPECT_EQ(p.maxlevel, 3);
+    EXPECT_EQ(hk.points, 0);
+    EXPECT_EQ(p.pointmult, 1);
+    EXPECT_EQ(p.starstate[1], 0);
+    EXPECT_EQ(p.totalpoints, 0);
+}
+
+// ---- the running screen -----------------------------------------------------------
+
+TEST_F(Screen, LevelTickAndTutorialStandStillWhileAPopupIsOpen) {
+    enter(1);
+    ASSERT_EQ(cg.gamestat, 1);
+    EXPECT_EQ(hk.tutorialon, 1);
+    frame(100);
+    int t = gs.leveltick;
+    EXPECT_EQ(t, 100);
+    pop.popup = 298;
+    pop.popupfade = 16;
+    pop.popupdir = 1;
+    frame(200);
+    EXPECT_EQ(gs.leveltick, t);
+    EXPECT_EQ(hk.tutorialpage, 0);
+    EXPECT_EQ(hk.levelclock, 0);
+    pop.popup = 0;
+    pop.popupfade = 0;
+    frame(101);
+    EXPECT_EQ(gs.leveltick, 201);
+    EXPECT_EQ(hk.tutorialpage, 1) << "a new player's first level starts the tutorial at tick 200";
+}
+
+TEST_F(Screen, TutorialIsOffForAReplayOfLevelOneSoTheStableIsNotHeld) {
+    akt().maxlevel = akt().sellevel = 4;
+    enter(1);
+    frame(210);
+    EXPECT_EQ(hk.tutorialon, 0);
+    EXPECT_EQ(hk.tutorialpage, 0);
+}
+
+TEST_F(Screen, ResumedLevelAcceptsNoDrawInItsFirst150Ticks) {
+    akt().maxlevel = akt().sellevel = 2;
+    enter(2);
+    frame(200);
+    ASSERT_EQ(cg.gamestat, 2);
+    ASSERT_TRUE(saveplayer(1));
+    ASSERT_EQ(akt().ingame, 1);
+    Profile before = akt();
+    enter(2);
+    EXPECT_EQ(gs.resumed, 1);
+    EXPECT_EQ(cg.gamestat, 2) << "a resumed level is not dealt again";
+    EXPECT_EQ(hk.tutorialon, 0);
+    int left = akt().stablecount;
+    EXPECT_EQ(left, before.stablecount);
+    auto clickstable = [] {
+        in.mx = stabletopx() + 48;
+        in.my = cg.stabley + 71;
+        in.mhit1 = 1;
+        frame();
+        in.mhit1 = 0;
+    };
+    for (int t = 0; t < 140; t += 20) {
+        frame(19);
+        clickstable();
+    }
+    EXPECT_EQ(akt().stablecount, left);
+    frame(20);
+    clickstable();
+    frame(30);
+    EXPECT_EQ(akt().stablecount, left - 1);
+}
+
+TEST_F(Screen, ActiveItemsPanelOnlyForItemsTwentyThreeToTwentyNine) {
+    struct Case {
+        int item;
+        bool shown;
+    } cases[] = {{22, false}, {30, false}, {23, true}, {29, true}};
+    for (const Case& c : cases) {
+        akt().items[22] = akt().items[23] = akt().items[29] = akt().items[30] = 0;
+        akt().items[c.item] = 1;
+        gs.leveltick = 120;
+        pf::clearscreen();
+        drawactiveitems();
+        EXPECT_EQ(drawn("black.png") > 0, c.shown) << c.item;
+    }
+}
+
+// ---- the in-level menu --------------------------------------------------------
+
+struct Menu : Screen {
+    void SetUp() override {
+        Screen::SetUp();
+        registerscreens();
+        akt().maxlevel = akt().sellevel = 2;
+        enter(2);
+        core.screen = SCREEN_GAME;
+        for (int k = 0; k < 200; k++) maintick();
+    }
+};
+
+TEST_F(Menu, EscapeOpensItAndTheSamePressDoesNotCloseIt) {
+    pf::ctl::key(27, true);
+    maintick();
+    ASSERT_EQ(pop.popup, 298);
+    int closedat = -1;
+    for (int k = 1; k <= 40 && closedat < 0; k++) {
+        maintick();
+        if (pop.popupdir == 2) closedat = k;
+    }
+    pf::ctl::key(27, false);
+    EXPECT_EQ(closedat, 30) << "held, it closes only when the key repeats after 30 ticks";
+    for (int k = 0; k < 40; k++) maintick();
+    EXPECT_EQ(pop.popup, 0);
+
+    auto press = [] {
+        pf::ctl::key(27, true);
+        maintick();
+        pf::ctl::key(27, false);
+    };
+    press();
+    ASSERT_EQ(pop.popup, 298);
+    for (int k = 0; k < 35; k++) maintick();
+    EXPECT_EQ(pop.popupdir, 1);
+    press();
+    EXPECT_EQ(pop.popupdir, 2) << "a fresh press closes it at once";
+}
+
+TEST_F(Menu, LeavingToTheMenuSavesTheLevelSuspended) {
+    int points = hk.points = 77;
+    openpopup(298);
+    for (int k = 0; k < 30; k++) maintick();
+    float t = pop.popupy;
+    in.mouseon = 1;
+    // the main-menu button at (midx - 82, t + 520)
+    pf::ctl::pointer((disp.midx - 82) * 800 / 1024, (int)((t + 520) * 600 / 768));
+    pf::ctl::click(1);
+    maintick();
+    EXPECT_EQ(fade.fadeto, SCREEN_MENU);
+    loadplayers(0);
+    EXPECT_EQ(akt().ingame, 1);
+    EXPECT_EQ(akt().savedpoints, points);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Menu, RestartDealsAFreshLevelAndLeavesNothingSuspended) {
+    ASSERT_EQ(cg.gamestat, 2);
+    openpopup(399);
+    for (int k = 0; k < 30; k++) maintick();
+    float t = pop.popupy;
+    // the restart button at (midx + 82, t + 520)
+    pf::ctl::pointer((disp.midx + 82) * 800 / 1024, (int)((t + 520) * 600 / 768));
+    pf::ctl::click(1);
+    maintick();
+    EXPECT_EQ(fade.fadeto, SCREEN_GAME);
+    EXPECT_EQ(gs.retry, 1);
+    loadplayers(0);
+    EXPECT_EQ(akt().ingame, 0) << "the file holds no suspended level after a restart";
+    for (int k = 0; k < 12; k++) maintick();
+    EXPECT_EQ(core.screen, SCREEN_GAME);
+    EXPECT_EQ(cg.gamestat, 1) << "dealt again";
+    EXPECT_EQ(gs.resumed, 0);
+}
+
+}  // namespace
