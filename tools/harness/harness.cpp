@@ -156,6 +156,10 @@ int main(int argc, char** argv) {
             while (running && core.framecount < target) running = tick();
         } else if (c.op == "move") {
             pointerto(std::atoi(a[0].c_str()), std::atoi(a[1].c_str()));
+        } else if (c.op == "uimove" || c.op == "uiclick") {
+            // Layouts made for 1024 pixels sit uixoff further right on wider screens.
+            pointerto(std::atoi(a[0].c_str()) + disp.uixoff, std::atoi(a[1].c_str()));
+            if (c.op == "uiclick") pf::ctl::click(1);
         } else if (c.op == "click" || c.op == "rclick") {
             if (a.size() == 2) pointerto(std::atoi(a[0].c_str()), std::atoi(a[1].c_str()));
             pf::ctl::click(c.op == "click" ? 1 : 2);
