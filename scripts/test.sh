@@ -37,8 +37,9 @@ if [ -f fuzz/CMakeLists.txt ]; then
     f="build-fuzz/fuzz/$name"
     corpus="build-fuzz/corpus/$name"
     mkdir -p "$corpus"
-    seeds="fuzz/seeds/${name#fuzz_}"
-    [ -d "$seeds" ] || seeds=""
+    # The shipped level files are the level loader's first inputs.
+    seeds=""
+    [ "$name" = fuzz_level ] && seeds="$PWD/build/data/levelz"
     echo "-- $name"
     "$f" -max_total_time="$FUZZ_SECONDS" -timeout=10 -rss_limit_mb=2048 "$corpus" $seeds 2>&1 | tail -n 3
   done
