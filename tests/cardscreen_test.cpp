@@ -112,7 +112,7 @@ TEST_F(Screen, AwardsOffTheScreenDoNotCount) {
     struct Case {
         int x, y;
         bool counts;
-    } cases[] = {{0, 300}, {1024, 300}, {500, 0}, {500, 768}, {-40, 300}, {500, 900}, {1, 1, true}, {1023, 767, true}};
+    } cases[] = {{0, 300, false}, {1024, 300, false}, {500, 0, false}, {500, 768, false}, {-40, 300, false}, {500, 900, false}, {1, 1, true}, {1023, 767, true}};
     for (const Case& c : cases) {
         hk.points = 0;
         addpoints(25, c.x, c.y);

@@ -64,9 +64,9 @@ TEST_F(Levels, TablesStayClearOfTheHudAndEachOther) {
             EXPECT_TRUE(r.x0 >= field.x0 && r.x1 <= field.x1 && r.y0 >= field.y0 && r.y1 <= field.y1)
                 << n << ": card at " << c.x << "," << c.y;
             EXPECT_EQ(c.x % 16 + c.y % 16, 0) << n << ": off the deal grid at " << c.x << "," << c.y;
-            if (isbosslevel(n)) EXPECT_GE(c.y, 256) << n << ": the boss needs the water above the table";
+            if (isbosslevel(n)) { EXPECT_GE(c.y, 256) << n << ": the boss needs the water above the table"; }
             for (const LevelCard& o : li.slots)
-                if (o.stack > c.stack) EXPECT_FALSE(r.overlaps(cardrect(o))) << n << ": stacks " << c.stack << ", " << o.stack;
+                if (o.stack > c.stack) { EXPECT_FALSE(r.overlaps(cardrect(o))) << n << ": stacks " << c.stack << ", " << o.stack; }
         }
         for (auto [fx, fy] : li.fishpos) {
             // the fish picture and the order bubbles hanging below it
@@ -151,9 +151,9 @@ TEST_F(Levels, AutomaticPlayerWinsEveryLevel) {
             wins += r.won;
             threestars += r.won && r.stars == 3;
         }
-        if (!isbosslevel(n)) EXPECT_GT(wins, 0) << "level " << n << " not won in " << games << " games";
+        if (!isbosslevel(n)) { EXPECT_GT(wins, 0) << "level " << n << " not won in " << games << " games"; }
         // level 1 is the tutorial's short run and level 11 a single stack: too few
         // cards and stacks for the third star
-        if (n != 1 && n != 11) EXPECT_GT(threestars, 0) << "level " << n << ": no three-star win in " << games;
+        if (n != 1 && n != 11) { EXPECT_GT(threestars, 0) << "level " << n << ": no three-star win in " << games; }
     }
 }
