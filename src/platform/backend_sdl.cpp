@@ -184,7 +184,9 @@ void sclearscreen() {
 
 bool sflipscreen(int sync) {
     if (!sdl.renderer) return false;
-    int want = sync ? 1 : 0;
+    // On the virtual clock frames are made as fast as possible: no waiting
+    // for the display's retrace.
+    int want = sync && !virtualclockon() ? 1 : 0;
     if (want != sdl.vsync) {
         SDL_RenderSetVSync(sdl.renderer, want);  // not every renderer can; it then presents at once
         sdl.vsync = want;

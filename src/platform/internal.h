@@ -129,6 +129,7 @@ void resetheadless();
 
 // Clock in microseconds: real or virtual.
 std::int64_t nowus();
+bool virtualclockon();
 
 // Timers and the random generator start over (used by init and ctl::reset).
 void resettimers();

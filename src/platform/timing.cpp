@@ -67,6 +67,8 @@ struct SeedAtStart {
 
 }  // namespace
 
+bool virtualclockon() { return clk.virtualon; }
+
 std::int64_t nowus() {
     if (clk.virtualon) return clk.virtualus;
     return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - clk.origin).count();
