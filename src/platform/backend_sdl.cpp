@@ -222,15 +222,17 @@ void sminimisewindow() {
     if (sdl.window) SDL_MinimizeWindow(sdl.window);
 }
 
-void swindowtological(int wx, int wy, int& lx, int& ly) {
-    if (!sdl.renderer) {
-        lx = wx;
-        ly = wy;
-        return;
-    }
+// The window's letterbox now; false while there is no window to map through.
+bool currentletterbox(Letterbox& lb) {
+    if (!sdl.renderer) return false;
     updatesize();
-    Letterbox lb = letterbox(g.display.winw, g.display.winh, g.display.logw, g.display.logh);
-    if (lb.scalex <= 0 || lb.scaley <= 0) {
+    lb = letterbox(g.display.winw, g.display.winh, g.display.logw, g.display.logh);
+    return lb.scalex > 0 && lb.scaley > 0;
+}
+
+void swindowtological(int wx, int wy, int& lx, int& ly) {
+    Letterbox lb;
+    if (!currentletterbox(lb)) {
         lx = wx;
         ly = wy;
         return;
@@ -240,14 +242,8 @@ void swindowtological(int wx, int wy, int& lx, int& ly) {
 }
 
 void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
-    if (!sdl.renderer) {
-        wx = lx;
-        wy = ly;
-        return;
-    }
-    updatesize();
-    Letterbox lb = letterbox(g.display.winw, g.display.winh, g.display.logw, g.display.logh);
-    if (lb.scalex <= 0 || lb.scaley <= 0) {
+    Letterbox lb;
+    if (!currentletterbox(lb)) {
         wx = lx;
         wy = ly;
         return;
