@@ -2,6 +2,7 @@
 
 #include "cards/gamescreen.h"
 #include "core/splash.h"
+#include "meta/maphints.h"
 #include "meta/map.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
@@ -31,5 +32,6 @@ void registerscreens() {
     setscreenroutines(0, [](int) { entermenu(); }, showmenu);
     setscreenroutines(18, inststory, showstory);
     registermenupopups();
+    registermaphints();
     registergamescreen();
 }
