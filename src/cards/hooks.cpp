@@ -18,32 +18,6 @@ CardHooks hk;
 
 void resethooks() { hk = CardHooks{}; }
 
-void serveorder(int n, int x, int y) {
-    // first an order of exactly n, else the first smaller one; one per combo
-    for (int pass = 1; pass <= 2; pass++)
-        for (int f = 1; f <= MAXFISH; f++)
-            for (int o = 1; o <= 3; o++) {
-                int& v = akt().fish[f].fishorder[o];
-                if (v > 0 && (pass == 1 ? v == n : v < n)) {
-                    v = 0;
-                    return;
-                }
-            }
-}
-
-void drawfish() {
-    // a fish whose orders are all served pays and leaves
-    for (int f = 1; f <= MAXFISH; f++) {
-        FishRec& fr = akt().fish[f];
-        if (fr.fishtype <= 0 || fr.fishtype > 3) continue;
-        if (fr.fishorder[1] || fr.fishorder[2] || fr.fishorder[3]) continue;
-        akt().fishserved++;
-        addpearls(25 * fr.fishtype, fr.fishx + disp.uixoff, fr.fishy);
-        addpoints(5 * fr.fishtype, fr.fishx + disp.uixoff, fr.fishy);
-        fr.fishtype = 0;
-    }
-}
-
 // At most one trophy per presentation, and only on the screens that show it.
 void wintrophy(int n) {
     if (n < 1 || n > 30 || !haveplayer()) return;

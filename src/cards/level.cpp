@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cards/cardgame.h"
+#include "cards/fishorders.h"
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/screens.h"
@@ -20,6 +21,7 @@ LevelLoad ll;
 void resetcardgame() {
     cg = CardGame{};
     ll = LevelLoad{};
+    resetfishorders();
 }
 
 int helperpasses() { return ll.helperpasses; }
@@ -253,6 +255,7 @@ void resetlevelruntime() {
         if (akt().stack[s].stackleft > 0) cg.stackcardsum += akt().stack[s].stackleft;
     resetextrasforlevel();
     resethudforlevel();
+    resetfishorders();
 }
 
 bool loadlevel() {
