@@ -435,7 +435,8 @@ void makebuttons() {
     pillbutton("ui/button4.png", 180, 52, blue1, blue2);
     pillbutton("ui/button20.png", 200, 56, coral, coraldark);
     pillbutton("ui/button21.png", 200, 56, gold, hex(0xD69A2A));
-    pillbutton("ui/button-tutorial.png", 200, 52, kelp, kelpdark);
+    // Two of these stand 160 pixels apart (the tutorial's OK and Next).
+    pillbutton("ui/button-tutorial.png", 150, 52, kelp, kelpdark);
     // slider knob: a plain brass disc with a pearl centre
     {
         Canvas c = canvas(40, 40);
