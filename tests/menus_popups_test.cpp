@@ -195,3 +195,21 @@ TEST(PopupTitles, UpperCasedAndTrimmed) {
     };
     for (const Case& c : cases) EXPECT_EQ(uppertitle(c.in), c.out) << c.in;
 }
+
+// Pairs of buttons the screens place side by side, centre to centre: the
+// pictures must leave a gap, or one label sits on the other and a click near
+// the middle hits the wrong one.
+TEST_F(PopupFixture, ButtonsPlacedSideBySideLeaveAGap) {
+    struct Case {
+        int style, spacing;
+        const char* where;
+    } cases[] = {
+        {25, 160, "tutorial OK and Next"},
+        {3, 164, "small popups' button pairs"},
+        {1, 300, "lost level: map and retry"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(popimg.buttonimg[c.style], nullptr) << c.where;
+        EXPECT_LT(pf::imagewidth(popimg.buttonimg[c.style]), c.spacing) << c.where;
+    }
+}

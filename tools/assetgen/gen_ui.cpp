@@ -435,7 +435,7 @@ void makebuttons() {
     pillbutton("ui/button4.png", 180, 52, blue1, blue2);
     pillbutton("ui/button20.png", 200, 56, coral, coraldark);
     pillbutton("ui/button21.png", 200, 56, gold, hex(0xD69A2A));
-    // the tutorial lays two of these side by side 160 pixels apart
+    // Two of these stand 160 pixels apart (the tutorial's OK and Next).
     pillbutton("ui/button-tutorial.png", 150, 52, kelp, kelpdark);
     // slider knob: a plain brass disc with a pearl centre
     {

@@ -11,12 +11,15 @@
 #include <string>
 #include <unistd.h>
 
+#include "cards/cardgame.h"
+#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/settings.h"
 #include "core/startup.h"
 #include "menus/popups.h"
+#include "meta/map.h"
 #include "platform/platform.h"
 #include "script.h"
 
@@ -66,6 +69,34 @@ void dump(const std::vector<std::string>& what) {
         const Profile& p = akt();
         o << " name=\"" << p.playername << "\" maxlevel=" << p.maxlevel << " sellevel=" << p.sellevel
           << " pearls=" << p.pearls << " totalpoints=" << p.totalpoints << " ingame=" << p.ingame;
+    }
+    // On the card game: the table as a player sees it, in 1024 layout pixels
+    // (what uiclick takes), so scripts can aim at cards and compare deals.
+    if (core.screen == 12 && haveplayer()) {
+        const Profile& p = akt();
+        o << " points=" << hk.points << " gamestat=" << cg.gamestat << " gameresult=" << cg.gameresult
+          << " endseq=" << hk.endseq << " stablecount=" << p.stablecount << " aktvalue=" << p.aktvalue
+          << " stabletop=" << stabletopx() - disp.uixoff + 48 << "," << cg.stabley + 71 << " cards=";
+        bool first = true;
+        for (int i = 1; i <= MAXCARDS; i++) {
+            const CardSlot& c = p.card[i];
+            if (c.cardtype <= 0) continue;
+            o << (first ? "" : ";") << i << ":" << c.cardtype << "/" << c.cardface << "/" << c.cardsuit << "@"
+              << c.cardx + 48 << "," << c.cardy + 71 << (c.cardopen ? "o" : "c");
+            first = false;
+        }
+        o << " playable=";
+        first = true;
+        for (int i = 1; i <= MAXCARDS; i++) {
+            if (!cg.cardplayable[i]) continue;
+            o << (first ? "" : ";") << p.card[i].cardx + 48 << "," << p.card[i].cardy + 71;
+            first = false;
+        }
+    }
+    if (core.screen == 13) {
+        const MapState& m = mapstate;
+        o << " aktmap=" << m.aktmap << " mapscroll=" << (int)m.mapscroll << " unlockanim=" << m.unlockanim
+          << " unlocklevel=" << m.unlocklevel << " hoverlevel=" << m.hoverlevel;
     }
     for (const auto& w : what) o << " " << w;
     pf::logline(o.str());
@@ -160,6 +191,10 @@ int main(int argc, char** argv) {
             // Layouts made for 1024 pixels sit uixoff further right on wider screens.
             pointerto(std::atoi(a[0].c_str()) + disp.uixoff, std::atoi(a[1].c_str()));
             if (c.op == "uiclick") pf::ctl::click(1);
+        } else if (c.op == "edgemove" || c.op == "edgeclick") {
+            // Buttons anchored to the right edge: X counts from that edge.
+            pointerto(disp.gfxwidth - std::atoi(a[0].c_str()), std::atoi(a[1].c_str()));
+            if (c.op == "edgeclick") pf::ctl::click(1);
         } else if (c.op == "click" || c.op == "rclick") {
             if (a.size() == 2) pointerto(std::atoi(a[0].c_str()), std::atoi(a[1].c_str()));
             pf::ctl::click(c.op == "click" ? 1 : 2);
@@ -181,7 +216,10 @@ int main(int argc, char** argv) {
             pf::ctl::suspend(c.op == "suspend");
         } else if (c.op == "shot") {
             // The frame of the next tick, as drawn, before it is presented.
+            // "%w" in the name becomes the width, so one script can serve every width.
             pendingshot = a[0];
+            for (size_t at; (at = pendingshot.find("%w")) != std::string::npos;)
+                pendingshot.replace(at, 2, std::to_string(width));
             running = tick();
         } else if (c.op == "dump") {
             dump(a);

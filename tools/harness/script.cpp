@@ -22,7 +22,7 @@ int keycode(const std::string& name) {
 std::vector<ScriptCommand> parsescript(const std::string& text, std::string& error) {
     static const std::map<std::string, std::pair<int, int>> arity = {
         {"wait", {1, 1}},  {"tick", {1, 1}},    {"move", {2, 2}},   {"click", {0, 2}},   {"rclick", {0, 2}},
-        {"uimove", {2, 2}}, {"uiclick", {2, 2}},
+        {"uimove", {2, 2}}, {"uiclick", {2, 2}}, {"edgemove", {2, 2}}, {"edgeclick", {2, 2}},
         {"press", {0, 0}}, {"release", {0, 0}}, {"key", {1, 1}},    {"hold", {1, 1}},    {"unhold", {1, 1}},
         {"type", {0, 99}}, {"close", {0, 0}},   {"suspend", {0, 0}}, {"resume", {0, 0}}, {"shot", {1, 1}},
         {"dump", {0, 99}}, {"quit", {0, 0}},    {"log", {0, 99}},
