@@ -14,30 +14,12 @@
 #include "present/texts.h"
 #include "present/sound.h"
 #include "story/story.h"
+#include "story_fixture.h"
 #include "testutil.h"
 
 namespace {
 
-struct StoryPlayer : ::testing::Test {
-    void SetUp() override {
-        headlessgame();
-        resetstory();
-    }
-    void TearDown() override { resetstory(); }
-
-    // Enters story n the way the fade does, and lets the fade-in finish.
-    void enter(int n) {
-        inststory(n);
-        for (int i = 0; i < 10; i++) maintick();
-    }
-    // Draw calls of the last frame whose image came from a file ending in name.
-    static std::vector<pf::ctl::DrawCall> calls(const std::string& name) {
-        std::vector<pf::ctl::DrawCall> out;
-        for (const auto& c : pf::ctl::drawcalls())
-            if (c.path.size() >= name.size() && c.path.compare(c.path.size() - name.size(), name.size(), name) == 0)
-                out.push_back(c);
-        return out;
-    }
+struct StoryPlayer : StoryFixture {
     // Runs frames until a fade starts (or the limit), returning the frames run.
     static int framesuntilfade(int limit) {
         for (int f = 1; f <= limit; f++) {

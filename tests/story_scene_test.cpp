@@ -10,27 +10,12 @@
 #include "core/settings.h"
 #include "platform/platform.h"
 #include "story/story.h"
+#include "story_fixture.h"
 #include "testutil.h"
 
 namespace {
 
-struct StoryScene : ::testing::Test {
-    void SetUp() override {
-        headlessgame();
-        resetstory();
-    }
-    void TearDown() override { resetstory(); }
-    void enter(int n) {
-        inststory(n);
-        for (int i = 0; i < 10; i++) maintick();
-    }
-    static std::vector<pf::ctl::DrawCall> calls(const std::string& name) {
-        std::vector<pf::ctl::DrawCall> out;
-        for (const auto& c : pf::ctl::drawcalls())
-            if (c.path.size() >= name.size() && c.path.compare(c.path.size() - name.size(), name.size(), name) == 0)
-                out.push_back(c);
-        return out;
-    }
+struct StoryScene : StoryFixture {
     // One frame with the text clock at t.
     static void frameat(int t) {
         story.texttick = t - 1;
