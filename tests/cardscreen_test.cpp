@@ -11,29 +11,12 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "gamescreen_fixture.h"
 #include "testutil.h"
 
 namespace {
 
-struct Screen : ::testing::Test {
-    TempDir dir;
-
-    void SetUp() override {
-        headlessgame(1);
-        core.userpath = dir.str();
-        pf::automidhandle(true);
-        loadpopupgraphics();
-        loadcardstuff();
-        loadhudstuff();
-        loadgamestuff_dynamic();
-        players.aktplayer = 1;
-        akt() = Profile{};
-        akt().playername = "Tester";
-        akt().maxlevel = 1;
-        akt().sellevel = 1;
-        in.mouseon = 1;
-    }
-    void TearDown() override { freecardstuff(); }
+struct Screen : GameScreenFixture {
 
     // Enters a level the way the fade does, from the map.
     static void enter(int level) {

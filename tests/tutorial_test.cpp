@@ -10,34 +10,20 @@
 #include "core/screens.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
+#include "gamescreen_fixture.h"
 #include "testutil.h"
 
 namespace {
 
-struct Tutor : ::testing::Test {
-    TempDir dir;
-
+struct Tutor : GameScreenFixture {
     void SetUp() override {
-        headlessgame(1);
-        core.userpath = dir.str();
-        pf::automidhandle(true);
-        loadpopupgraphics();
-        loadcardstuff();
-        loadhudstuff();
-        loadgamestuff_dynamic();
-        players.aktplayer = 1;
-        akt() = Profile{};
-        akt().playername = "Tester";
-        akt().maxlevel = 1;
-        akt().sellevel = 1;
-        in.mouseon = 1;
+        GameScreenFixture::SetUp();
         core.playlevel = 1;
         core.screen = SCREEN_MAP;
         instgame();
         fade.fadestate = 1;
         fade.fadelevel = 255;
     }
-    void TearDown() override { freecardstuff(); }
 
     static void frame(int n = 1) {
         for (int k = 0; k < n; k++) {
