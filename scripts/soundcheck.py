@@ -2,7 +2,11 @@
 """Checks a recording of the game's audio: that it is not silent, and that
 effects were panned (some stretches clearly louder on one side).
 
-    python3 scripts/soundcheck.py RECORDING [--rate 44100]
+    python3 scripts/soundcheck.py RECORDING [--rate 44100] [--music FROM TO] [--left]
+
+--music FROM TO  the stretch from FROM to TO seconds must sound throughout
+                 (music: at least 90 % of its 100 ms windows above -50 dBFS)
+--left           at least one 100 ms stretch must be louder on the left
 
 RECORDING is the raw file SDL's disk audio driver writes (signed 16-bit,
 little-endian, stereo, at the mixer's 44100 Hz), or any file sox can read
@@ -46,11 +50,21 @@ def main():
         i = args.index("--rate")
         rate = int(args[i + 1])
         del args[i : i + 2]
+    music = None
+    if "--music" in args:
+        i = args.index("--music")
+        music = (float(args[i + 1]), float(args[i + 2]))
+        del args[i : i + 3]
+    needleft = "--left" in args
+    if needleft:
+        args.remove("--left")
     s = load(args[0], rate)
     frames = len(s) // 2
     win = rate // 10  # 100 ms windows
     loud = 0
     leftside = rightside = 0
+    firstleft = None
+    musicwin = musicloud = 0
     suml = sumr = 0.0
     peak = 0
     for w in range(0, frames - win + 1, win):
@@ -62,11 +76,17 @@ def main():
         sumr += er
         peak = max(peak, max(map(abs, l)), max(map(abs, r)))
         rl, rr = math.sqrt(el) / 32768, math.sqrt(er) / 32768
-        if max(rl, rr) > 10 ** (-50 / 20):
+        sounding = max(rl, rr) > 10 ** (-50 / 20)
+        if music and music[0] <= w / rate < music[1]:
+            musicwin += 1
+            musicloud += sounding
+        if sounding:
             loud += 1
             bal = db(rl) - db(rr)
             if bal > 3:
                 leftside += 1
+                if firstleft is None:
+                    firstleft = w / rate
             elif bal < -3:
                 rightside += 1
     windows = max(1, frames // win)
@@ -77,7 +97,18 @@ def main():
     print(f"rms left/right  {db(rmsl):.1f} / {db(rmsr):.1f} dBFS")
     print(f"sounding        {100.0 * loud / windows:.0f} % of 100 ms windows above -50 dBFS")
     print(f"panned windows  {leftside} louder left, {rightside} louder right (by more than 3 dB)")
+    if firstleft is not None:
+        print(f"first left      {firstleft:.1f} s")
+    if music:
+        share = 100.0 * musicloud / max(1, musicwin)
+        print(f"music {music[0]:g}-{music[1]:g} s  {share:.0f} % of its windows sounding")
     ok = True
+    if music and (musicwin == 0 or musicloud < 0.9 * musicwin):
+        print(f"FAIL: no steady sound (music) from {music[0]:g} to {music[1]:g} s")
+        ok = False
+    if needleft and leftside == 0:
+        print("FAIL: no stretch is louder on the left")
+        ok = False
     if loud == 0:
         print("FAIL: the recording is silent")
         ok = False
