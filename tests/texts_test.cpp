@@ -265,7 +265,7 @@ const Ref refs[] = {
     {GAME, 12, 11, 8, LINE, 300, 1, false, "casino win"},
     {GAME, 12, 13, 8, LINE, 130, 1, false, "casino games"},
     {GAME, 13, 5, 1, LINE, 120, 1, false, "give up"},  // on the tutorial button
-    {GAME, 13, 6, 7, BOX, 380, 3, false, "give up text"},
+    {GAME, 13, 6, 7, BOX, 380, 1, false, "give up text: one line above its button"},
     {GAME, 14, 2, 2, EFFECT, 500, 1, true, "no pearls"},
     {GAME, 15, 1, 2, EFFECT, 900, 1, true, "chapter"},
     {GAME, 15, 2, 1, EFFECT, 1000, 1, true, "chapter 1"},
