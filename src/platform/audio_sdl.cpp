@@ -83,6 +83,9 @@ void startaudio() {
         return;
     }
     au.open = true;
+    // Music and card sounds are each mastered close to full scale; together
+    // they would clip. Three decibels of headroom on the whole mix.
+    Mix_MasterVolume(90);
     au.channels = Mix_AllocateChannels(kStartChannels);
     au.gen.assign(size_t(au.channels), 0);
     for (auto& r : retired) r.store(true);
