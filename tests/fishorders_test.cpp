@@ -14,7 +14,7 @@ struct FishOrdersTest : CardsTest {
     void SetUp() override {
         CardsTest::SetUp();
         resetfishorders();
-        foimg = FishOrderImages{};  // the backend was restarted under them
+        freefishorderimages();
         loadfishset();
         resetswimfish();
         core.screen = SCREEN_GAME;

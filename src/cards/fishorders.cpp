@@ -20,6 +20,12 @@ FishOrderImages foimg;
 
 void resetfishorders() { fo = FishOrders{}; }
 
+void freefishorderimages() {
+    for (int t = 1; t <= 3; t++) freeimg(foimg.orderbubble[t]);
+    freeimg(foimg.pofbubble);
+    foimg.loaded = false;
+}
+
 int ordertokensinuse() {
     int n = 0;
     for (int t = 1; t <= MAXORDERTOKENS; t++)

@@ -30,6 +30,7 @@ struct FishOrderImages {
 
 extern FishOrders fo;
 extern FishOrderImages foimg;
+void freefishorderimages();  // the bubbles load again on next use
 
 void resetfishorders();  // flags and tokens; the pictures stay
 int ordertokensinuse();

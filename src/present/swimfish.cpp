@@ -13,8 +13,11 @@ FishSet fishset;
 void loadfishset() {
     for (int k = 1; k <= FISHKINDS; k++) {
         bool have = (k >= 1 && k <= 4) || k == 7 || k == 8 || (k >= 13 && k <= 16);
-        for (int f = 1; f <= 4; f++)
+        for (int f = 1; f <= 4; f++) {
+            // Loading again replaces the set instead of leaking the old one.
+            freeimg(fishset.img[k][f]);
             fishset.img[k][f] = have ? loadimg("data\\fishes/f" + std::to_string(k) + std::to_string(f) + ".png") : nullptr;
+        }
     }
 }
 
