@@ -35,7 +35,9 @@ TEST_F(StoryScene, EveryBubbleFitsTheScreenOnEveryWidth) {
             for (int i = 1; i <= storylines(n); i++) {
                 float x = 0, y = 0;
                 storylinepos(n, i, x, y);
+                story.bubbleside = storylineside(n, i);
                 int side = bubbleside(x);
+                story.bubbleside = 0;
                 float left = side == 1 ? x - 77 : x - 363, right = side == 1 ? x + 363 : x + 77;
                 EXPECT_GE(left, 0) << "width " << w << " story " << n << " line " << i;
                 EXPECT_LE(right, w) << "width " << w << " story " << n << " line " << i;

@@ -4,6 +4,7 @@
 // It draws through the real SDL renderer on the offscreen driver.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -24,9 +25,16 @@ void takeshot() {
     shotpath.clear();
 }
 
-// The line whose moment each story shows: the intro's question marks, all
-// four friends of story 2, the first line elsewhere.
-int shotline(int n) { return n == 1 ? 7 : n == 2 ? 5 : 1; }
+// Three moments of every story: its first line, a line from its middle (the
+// intro's question marks, all four friends of story 2) and its last line.
+int shotline(int n, int moment) {
+    int last = storylines(n);
+    if (moment == 0) return 1;
+    if (moment == 2) return last;
+    if (n == 1) return 7;
+    if (n == 2) return 5;
+    return std::max(1, (last + 1) / 2 + (last > 3 ? 1 : 0));
+}
 
 }  // namespace
 
@@ -52,16 +60,25 @@ TEST(StoryShots, OneMomentOfEveryStory) {
         loadmaingraphics();
         frameobserver = takeshot;
         for (int n = 1; n <= MAXSTORIES; n++) {
-            if (width != 1024 && n != 1 && n != 2 && n != 7) continue;
-            inststory(n);
-            int k = shotline(n);
-            int target = story.texttime[k - 1] + 60;
-            while (story.texttick < target - 1 && story.storyend == 0) maintick();
-            char name[64];
-            std::snprintf(name, sizeof name, "/story%02d-%d.png", n, width);
-            shotpath = std::string(out) + name;
-            maintick();
-            EXPECT_TRUE(std::filesystem::exists(std::string(out) + name));
+            const char* only = std::getenv("TW_STORY_ONLY");  // one story, for a quick look
+            if (only && *only && std::atoi(only) != n) continue;
+            for (int moment = 0; moment < 3; moment++) {
+                inststory(n);
+                int k = shotline(n, moment);
+                // The middle of the line: its bubble whole, the action of the
+                // moment under way.
+                int target = (story.texttime[k - 1] + story.texttime[k]) / 2;
+                if (moment == 0) target = story.texttime[0] + 60;
+                // Jump near the moment and let the last second play, so the
+                // effects of the moment are under way.
+                if (target - 60 > story.texttick) story.texttick = story.storytick = target - 60;
+                while (story.texttick < target - 1 && story.storyend == 0) maintick();
+                char name[64];
+                std::snprintf(name, sizeof name, "/story%02d-%c-%d.png", n, "abc"[moment], width);
+                shotpath = std::string(out) + name;
+                maintick();
+                EXPECT_TRUE(std::filesystem::exists(std::string(out) + name));
+            }
         }
         frameobserver = nullptr;
     }

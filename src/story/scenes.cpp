@@ -1,6 +1,7 @@
 // The scenes of the stories: each draws its background, props and
 // characters, the particles and its speech bubbles, and ends on its last line.
 #include <algorithm>
+#include <cmath>
 
 #include "core/globals.h"
 #include "core/settings.h"
@@ -8,47 +9,147 @@
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/sound.h"
+#include "story/scenekit.h"
 #include "story/story.h"
 
 namespace {
 
-bool clocksrun() { return pop.popup == 0 && core.gamepause == -1; }
+bool clocksrun() { return sceneclocks(); }
+void drawlines(int n) { scenelines(n); }
 
-// Bubbles of lines 1..N at the story's places, then the scene's end.
-void drawlines(int n) {
+}  // namespace
+
+// ---- what the scene files share ----------------------------------------------
+
+bool sceneclocks() { return pop.popup == 0 && core.gamepause == -1; }
+
+void scenelines(int n) {
     int last = storylines(n);
     for (int i = 1; i <= last; i++) {
         float x = 0, y = 0;
         storylinepos(n, i, x, y);
+        story.bubbleside = storylineside(n, i);
         storybubble(i, x, y);
     }
+    story.bubbleside = 0;
     pf::setalpha(1);
     storysceneend(last);
 }
 
-// Stories whose backgrounds are laid out for the widest screen.
-float bgoffset(int n) { return (n == 3 || n == 8 || n == 9 || n == 10) ? float(disp.bgxoff) : 0.0f; }
+bool scenecue(int k, int t) {
+    if (k < 1 || k > MAXSCENECUES || scene.cue[k] || story.texttick < t) return false;
+    scene.cue[k] = 1;
+    return true;
+}
+
+void drawprop(int k, float x, float y, float sx, float sy, float alpha, float rot) {
+    if (k < 1 || k > MAXSTORYPROPS || alpha <= 0) return;
+    pf::setalpha(std::min(1.0f, alpha));
+    pf::setscale(sx, sy);
+    pf::setrotation(rot);
+    drawimg(storyimg.prop[k], x, y);
+    pf::setrotation(0);
+    pf::setscale(1, 1);
+    pf::setalpha(1);
+}
+
+void drawcast(int k, int pose, float x, float y, float sx, float alpha) {
+    if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES || alpha <= 0) return;
+    pf::setalpha(std::min(1.0f, alpha));
+    pf::setscale(sx, std::fabs(sx));
+    drawimg(storyimg.character[k][pose], x, y);
+    pf::setscale(1, 1);
+    pf::setalpha(1);
+}
+
+float sceneramp(int t0, int len) {
+    if (story.texttick <= t0) return 0;
+    if (len <= 0 || story.texttick >= t0 + len) return 1;
+    float t = float(story.texttick - t0) / float(len);
+    return t * t * (3 - 2 * t);
+}
+
+int since(int t) { return story.texttick > t ? story.texttick - t : 0; }
+
+// ---- the pictures of each story --------------------------------------------------
+
+namespace {
+
+struct PropList {
+    const char* folder;
+    const char* const* names;
+    int count;
+};
+
+PropList proplist(int n) {
+    static const char* const s3[] = {"eyesharky", "eyeclowny", "eyebobby", "note1", "note2", "redpearl"};
+    static const char* const s45[] = {"sharky", "sharky2", "clowny", "clowny2", "question1",
+                                      "shadow", "blowfish", "blowfisheye1", "blowfisheye2", "plaster"};
+    static const char* const s6[] = {"clowny", "sharky", "shell", "crab", "octopus", "sword1", "sword2"};
+    static const char* const stone[] = {"stone1", "stone2", "stone3", "stone4", "stone5", "stone6"};
+    static const char* const angler[] = {"fish", "fishlight1", "fishlight2"};
+    static const char* const s15[] = {"courier1", "courier2", "clowny", "sharky", "farmy"};
+    static const char* const crab[] = {"crabink", "robber", "pir1", "pir2", "chain1", "chain2", "chain3"};
+    static const char* const s21[] = {"crabink", "robber", "clowny", "sharky", "eggs"};
+#define P(f, a) PropList{f, a, int(sizeof(a) / sizeof(a[0]))}
+    switch (n) {
+        case 3: return P("3", s3);
+        case 4:
+        case 5: return P("4and5", s45);
+        case 6: return P("6", s6);
+        case 8:
+        case 9:
+        case 10: return P("8and9and10", stone);
+        case 12:
+        case 13:
+        case 14: return P("12and13and14", angler);
+        case 15: return P("15", s15);
+        case 18:
+        case 19:
+        case 20: return P("18and19and20", crab);
+        case 21: return P("21", s21);
+        default: return PropList{"", nullptr, 0};
+    }
+#undef P
+}
 
 }  // namespace
+
+int storypropcount(int n) { return proplist(n).count; }
+
+std::string storypropfile(int n, int k) {
+    PropList l = proplist(n);
+    if (k < 1 || k > l.count) return std::string();
+    return std::string("data\\story\\") + l.folder + "\\" + l.names[k - 1] + ".png";
+}
+
+// ---- dispatch ----------------------------------------------------------------------
 
 void storyscene(int n) {
     switch (n) {
         case 1: storyscene1(); break;
         case 2: storyscene2(); break;
+        case 3: storyscene3(); break;
+        case 4: storyscene4(); break;
+        case 5: storyscene5(); break;
+        case 6: storyscene6(); break;
         case 7: storyscene7(); break;
+        case 8:
+        case 9:
+        case 10: storyscenestone(n); break;
         case 11: storyscene11(); break;
+        case 12:
+        case 13:
+        case 14: storysceneangler(n); break;
+        case 15: storyscene15(); break;
         case 16: storyscene16(); break;
         case 17: storyscene17(); break;
-        default:
-            if (n >= 1 && n <= MAXSTORIES) storyscenelines(n);
-            break;
+        case 18:
+        case 19:
+        case 20: storyscenecrab(n); break;
+        case 21: storyscene21(); break;
+        default: break;
     }
-}
-
-void storyscenelines(int n) {
-    storybg(bgoffset(n), 1);
-    draweff();
-    drawlines(n);
 }
 
 // The intro: two friends behind the dune watch a ship go down behind the

@@ -2,6 +2,7 @@
 // the closing sequence with its chapter titles, the two buttons and the
 // hand-over to the card game.
 #include "story/story.h"
+#include "story/scenekit.h"
 
 #include <cmath>
 
@@ -68,9 +69,10 @@ namespace {
 struct LinePos {
     int fromcentre;
     int x, y;
+    int side;  // forced bubble side, 0 by the rule
 };
-constexpr LinePos L(int x, int y) { return {0, x, y}; }
-constexpr LinePos C(int dx, int y) { return {1, dx, y}; }
+constexpr LinePos L(int x, int y, int side = 0) { return {0, x, y, side}; }
+constexpr LinePos C(int dx, int y, int side = 0) { return {1, dx, y, side}; }
 
 // Each story's lines in order. Consecutive lines change place so that a new
 // bubble never appears exactly where the previous one faded.
@@ -84,9 +86,12 @@ const LinePos* storypositions(int n, int& count) {
     static const LinePos s3[] = {L(150, 400), L(350, 400), L(240, 400), L(150, 400), L(350, 400), L(240, 400),
                                  L(150, 400), L(350, 400), L(240, 400), L(150, 400), L(350, 400), L(240, 400),
                                  L(150, 400), L(350, 400), L(240, 400), L(150, 400)};
-    static const LinePos s4[] = {C(-330, 450), C(330, 520), C(-330, 450), C(330, 520), C(-330, 450), C(330, 520),
-                                 C(-330, 450), C(330, 520), C(-330, 450), C(330, 520), C(-330, 450)};
-    static const LinePos s5[] = {C(-330, 450), C(330, 450), C(-330, 450)};
+    // Story 4: clownfish left, shark right, the blowfish in the middle; its
+    // bubbles are turned so that their tails point at it.
+    constexpr LinePos c4 = C(-340, 520), s4s = C(340, 520), br = C(140, 450, 1), bl = C(-140, 450, 2);
+    static const LinePos s4[] = {c4, s4s, c4, br, c4, bl, s4s, br, s4s, c4, bl};
+    static const LinePos s5[] = {C(140, 450, 1), C(-340, 450), C(140, 450, 1)};
+    // Story 6: clownfish, shark, crab and octopus from left to right.
     static const LinePos s6[] = {C(-380, 450), C(200, 450), C(-190, 450), C(380, 450), C(-380, 450),
                                  C(200, 450),  C(-190, 450), C(380, 450), C(-380, 450), C(200, 450)};
     // Story 7: above the heads of the group picture (octopus, shark, clownfish,
@@ -95,26 +100,34 @@ const LinePos* storypositions(int n, int& count) {
     constexpr LinePos oc = C(-381, 370), sh = C(-236, 270), cl = C(-91, 370), sp = C(49, 370), sw = C(194, 300),
                       cr = C(339, 370);
     static const LinePos s7[] = {cl, sh, sp, sw, cl, cr, oc, sh, sp, cl, sw, cr, oc, sp, sh, cl, sw, cl};
-    static const LinePos s8[] = {C(-300, 250), C(300, 250), C(-300, 250)};
-    static const LinePos s9[] = {C(-300, 250), C(300, 300), C(-200, 420)};
-    static const LinePos s10[] = {C(-300, 340), C(300, 380), C(-250, 240)};
+    // Stories 8..10 stand on a background laid out from the left edge: the
+    // stone at the left, the friends who strike it to its right.
+    static const LinePos s8[] = {L(250, 250), L(640, 250), L(250, 250)};
+    static const LinePos s9[] = {L(250, 250), L(640, 300), L(380, 420)};
+    static const LinePos s10[] = {L(640, 340), L(840, 380), L(250, 240)};
     static const LinePos s11[] = {C(-260, 350), C(260, 350), C(-260, 350), C(260, 350), C(-260, 350), C(260, 350),
                                   C(-260, 350), C(260, 350), C(-260, 350), C(260, 350), C(-260, 350), C(260, 350)};
-    static const LinePos s12[] = {C(-300, 200), C(280, 350), C(-250, 470), C(300, 200), C(-280, 350), C(250, 470),
-                                  C(-300, 200), C(280, 350), C(-250, 470), C(300, 200), C(-280, 350)};
-    static const LinePos s13[] = {C(-280, 350), C(300, 170), C(-280, 350)};
-    static const LinePos s14[] = {C(-280, 350), C(300, 170), C(-250, 470)};
-    static const LinePos s15[] = {C(-300, 300), C(300, 400), C(-250, 370), C(300, 300), C(-300, 400), C(250, 370),
-                                  C(-300, 300), C(300, 400), C(-250, 370), C(300, 300), C(-300, 170), C(300, 250),
-                                  C(-250, 330), C(300, 420), C(-300, 520), C(250, 170), C(-300, 250), C(300, 330),
-                                  C(-250, 420), C(300, 520)};
+    // Stories 12..14: the friends low at the left, the anglerfish at the right.
+    constexpr LinePos f1 = C(-360, 470), f2 = C(-200, 470), a1 = C(110, 350), a2 = C(130, 200), a3 = C(130, 170);
+    static const LinePos s12[] = {f1, f2, f1, f2, f1, a1, f2, f1, a2, f2, a1};
+    static const LinePos s13[] = {a1, C(-360, 350), a3};
+    static const LinePos s14[] = {a1, a3, C(120, 470)};
+    // Story 15: clownfish and shark at the left, the courier right of the
+    // middle, the farmer at the right edge; the second act on the home reef.
+    constexpr LinePos ca = C(-380, 400), sa = C(-230, 370), co = C(150, 300), fa = C(330, 400);
+    constexpr LinePos cb = C(-380, 470), sb = C(-230, 520), o1 = C(150, 250), o2 = C(120, 330), o3 = C(150, 170);
+    static const LinePos s15[] = {ca, sa, ca, co, sa, co, ca, co, fa, co,
+                                  o1, cb, o2, sb, cb, o1, o2, o3, sb, o2};
     static const LinePos s16[] = {C(-280, 440), C(280, 500), C(-280, 440), C(280, 500), C(-280, 440)};
     static const LinePos s17[] = {C(-280, 450), C(280, 450), C(-280, 450), C(280, 450), C(-280, 450)};
-    static const LinePos s18[] = {C(-300, 260), C(300, 520), C(-300, 260), C(300, 520), C(-300, 260)};
-    static const LinePos s19[] = {C(-300, 260), C(300, 520), C(-300, 260)};
-    static const LinePos s21[] = {C(-300, 260), C(300, 370), C(-250, 470), C(300, 490), C(-300, 370), C(250, 260),
-                                  C(-300, 490), C(300, 470), C(-250, 260), C(300, 370), C(-300, 470), C(250, 490),
-                                  C(-300, 260), C(300, 370), C(-250, 490), C(300, 470), C(-300, 370)};
+    // Stories 18..21: the friends low at the left, the robber crab right of
+    // the middle with its prisoners beside it.
+    constexpr LinePos g1 = C(-360, 520), g2 = C(-210, 520), r1 = C(120, 260), pr = C(-60, 260);
+    static const LinePos s18[] = {g1, r1, g2, g1, r1};
+    static const LinePos s19[] = {r1, g2, r1};
+    static const LinePos s20[] = {r1, g1, pr};
+    constexpr LinePos c21 = C(-380, 490), s21s = C(-220, 470), ra = C(130, 260), rb = C(100, 370);
+    static const LinePos s21[] = {c21, s21s, ra, c21, rb, s21s, ra, c21, rb, c21, s21s, c21, s21s, c21, ra, s21s, c21};
     struct Table {
         const LinePos* p;
         int n;
@@ -122,7 +135,7 @@ const LinePos* storypositions(int n, int& count) {
 #define T(a) Table{a, int(sizeof(a) / sizeof(a[0]))}
     static const Table tables[NSTORY + 1] = {Table{nullptr, 0}, T(s1), T(s2), T(s3), T(s4), T(s5), T(s6),
                                              T(s7), T(s8), T(s9), T(s10), T(s11), T(s12), T(s13), T(s14),
-                                             T(s15), T(s16), T(s17), T(s18), T(s19), T(s19), T(s21)};
+                                             T(s15), T(s16), T(s17), T(s18), T(s19), T(s20), T(s21)};
 #undef T
     if (!validstory(n)) {
         count = 0;
@@ -133,6 +146,12 @@ const LinePos* storypositions(int n, int& count) {
 }
 
 }  // namespace
+
+int storylineside(int n, int i) {
+    int count = 0;
+    const LinePos* p = storypositions(n, count);
+    return p && i >= 1 && i <= count ? p[i - 1].side : 0;
+}
 
 void storylinepos(int n, int i, float& x, float& y) {
     int count = 0;
@@ -172,6 +191,8 @@ Img loadmid(const std::string& path) {
     return img;
 }
 
+Img storynote(int n) { return n == 1 || n == 2 ? storyimg.prop[prop3::NOTE1 + n - 1] : nullptr; }
+
 }  // namespace
 
 int linetime(const std::string& line) {
@@ -206,8 +227,10 @@ void loadstorycharacters() {
 
 void deletestorystuff_dynamic() {
     for (Img* i : {&storyimg.fg1, &storyimg.ship1, &storyimg.bgpart1, &storyimg.bgstrips1, &storyimg.question1,
-                   &storyimg.fg2, &storyimg.chars7})
+                   &storyimg.fg2, &storyimg.chars7, &storyimg.bg2})
         freeimg(*i);
+    for (Img& i : storyimg.prop) freeimg(i);
+    if (effhooks.musicnote == storynote) effhooks.musicnote = nullptr;
     storyimg.loadedstory = 0;
     deletestorybg_dynamic();
     freestorysounds();
@@ -234,6 +257,11 @@ void loadstorystuff_dynamic(int n) {
         case 7: storyimg.chars7 = loadmid("data\\story\\7\\chars.png"); break;
         default: break;
     }
+    for (int k = 1; k <= storypropcount(n) && k <= MAXSTORYPROPS; k++) storyimg.prop[k] = loadmid(storypropfile(n, k));
+    // The home reef that 15 and 21 end on, drawn still over the first place.
+    if (n == 15 || n == 21) storyimg.bg2 = loadmid("data\\bg\\bg16.jpg");
+    // Story 3's notes rise as effects, which take their pictures from here.
+    if (n == 3) effhooks.musicnote = storynote;
     storyimg.loadedstory = n;
 }
 

@@ -10,6 +10,8 @@ constexpr int MAXSTORIES = 21;
 constexpr int MAXSTORYLINES = 20;
 constexpr int MAXCHARACTERS = 10;  // character pictures 1..10 may exist; 1..6 ship
 constexpr int MAXPOSES = 10;       // poses 0..10
+constexpr int MAXSTORYPROPS = 10;  // per-story pictures 1..10
+constexpr int MAXSCENECUES = 16;
 
 // The clocks and the closing sequence of the story being played.
 struct StoryState {
@@ -31,10 +33,16 @@ struct SceneState {
     int qstarted[6] = {};
     int qage[6] = {};
     float qx[6] = {}, qy[6] = {}, qvx[6] = {}, qvy[6] = {};
-    // the scenes still to be choreographed start one prop off screen and
-    // one flag raised
+    // story 6: the sword's x, off the left edge until it flies in
     float scenepos = -150;
+    // story 18: its endless sound is still to be started
     int sceneflag = 1;
+    // one-shot cues of the scene being played (sounds, bursts): each fires on
+    // the first frame its moment has come, even when a hurried line jumped
+    // over the exact frame
+    int cue[MAXSCENECUES + 1] = {};
+    int blink = 0;      // story 4: frames left of the blowfish's blink
+    int flicker = 0;    // stories 12..14: frames left of the lights' flicker
 };
 extern SceneState scene;
 
@@ -47,6 +55,10 @@ struct StoryImages {
     Img fg1 = nullptr, ship1 = nullptr, bgpart1 = nullptr, bgstrips1 = nullptr, question1 = nullptr;
     Img fg2 = nullptr;
     Img chars7 = nullptr;
+    // The props of the other stories, in the order of their story's file
+    // list (scene files name them), and the second background of 15 and 21.
+    Img prop[MAXSTORYPROPS + 1] = {};
+    Img bg2 = nullptr;
     int loadedstory = 0;  // story whose images are loaded, 0 none
 };
 extern StoryImages storyimg;
@@ -57,6 +69,11 @@ int storychapter(int n);        // 1..4 for the chapter openers, 5 the ending, 0
 int storybgnumber(int n);       // background of story n
 // Position of line i of story n (x depends on the canvas width).
 void storylinepos(int n, int i, float& x, float& y);
+// The side line i of story n is forced to (1 pointing left, 2 mirrored), 0 none.
+int storylineside(int n, int i);
+// The per-story pictures: their folder under "data\\story\\" and file names.
+int storypropcount(int n);
+std::string storypropfile(int n, int k);
 
 // ---- the player ----------------------------------------------------------------
 void inststory(int n);
@@ -88,4 +105,14 @@ void storyscene7();
 void storyscene11();
 void storyscene16();
 void storyscene17();
-void storyscenelines(int n);  // the common frame for the stories still without props
+// the blowfish pass (3..6), the stone gate (8..10), the deep (12..15) and
+// the robber crab's lair (18..21)
+void storyscene3();
+void storyscene4();
+void storyscene5();
+void storyscene6();
+void storyscenestone(int n);   // 8, 9, 10
+void storysceneangler(int n);  // 12, 13, 14
+void storyscene15();
+void storyscenecrab(int n);    // 18, 19, 20
+void storyscene21();

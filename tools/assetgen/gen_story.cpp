@@ -10,6 +10,7 @@
 
 #include "art.h"
 #include "assetlib.h"
+#include "storycast.h"
 
 namespace {
 
@@ -1245,3 +1246,10 @@ AL_GENERATOR(gen_story_7_chars) {
     cairo_destroy(cr);
     save(s, "story/7/chars.png");
 }
+
+// ---- for the pictures of the other stories ----------------------------------------------
+
+void storycastmember(cairo_t* cr, int k, int pose, double x, double y, double s, bool flip) {
+    if (k >= 1 && k <= 6 && pose >= 0 && pose <= 10) character(cr, k, pose, x, y, s, flip);
+}
+void storygroundshadow(cairo_t* cr, double x, double y, double rx) { groundshadow(cr, x, y, rx); }
