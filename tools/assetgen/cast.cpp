@@ -486,17 +486,19 @@ void stonebody(cairo_t* cr, int stage) {
     stonecracks(cr, stage);
     // the bites: cut out, then their broken faces shaded
     struct Bite {
-        int from, n;
-        double pts[7][2];
+        int from, to, n;
+        double pts[8][2];
     };
     static const Bite bites[] = {
-        {3, 6, {{64, -160}, {130, -160}, {130, -40}, {102, -52}, {86, -90}, {58, -122}}},               // shoulder
-        {4, 6, {{-130, -200}, {6, -200}, {-4, -150}, {-34, -126}, {-74, -104}, {-130, -84}}},          // crown
-        {4, 5, {{-130, -10}, {-100, -14}, {-84, 24}, {-100, 52}, {-130, 60}}},                         // flank
-        {5, 7, {{-130, -200}, {130, -200}, {130, -16}, {64, -4}, {14, -22}, {-40, 2}, {-130, -12}}},   // top half
+        {3, 4, 6, {{64, -160}, {130, -160}, {130, -40}, {102, -52}, {86, -90}, {58, -122}}},        // shoulder
+        {4, 4, 6, {{-130, -200}, {6, -200}, {-4, -150}, {-34, -126}, {-74, -104}, {-130, -84}}},   // crown
+        {4, 4, 5, {{-130, -10}, {-100, -14}, {-84, 24}, {-100, 52}, {-130, 60}}},                  // flank
+        // split down the middle: only the right half still stands
+        {5, 5, 8, {{-130, -200}, {4, -200}, {-10, -120}, {12, -50}, {-12, 30}, {8, 110}, {-16, 190}, {-130, 190}}},
+        {5, 5, 5, {{70, -200}, {130, -200}, {130, -110}, {100, -126}, {84, -160}}},                // its top corner
     };
     for (const Bite& b : bites) {
-        if (stage < b.from) continue;
+        if (stage < b.from || stage > b.to) continue;
         cairo_new_path(cr);
         cairo_move_to(cr, b.pts[0][0], b.pts[0][1]);
         for (int i = 1; i < b.n; i++) cairo_line_to(cr, b.pts[i][0], b.pts[i][1]);
@@ -519,16 +521,17 @@ void stonebody(cairo_t* cr, int stage) {
 
 // The face. Grumpy while whole; more and more rattled as it breaks.
 void stoneface(cairo_t* cr, int stage) {
-    // on the stump (stage 5) the face slides down onto what is left
-    double fy = stage >= 5 ? 70 : -30;
+    // on the last half (stage 5) the face squeezes onto what still stands
+    double fy = stage >= 5 ? -40 : -30;
     double lid = stage <= 2 ? 0.4 : stage == 3 ? 0.3 : 0.15;
-    double lx = -34, rx = 34;
+    double lx = stage >= 5 ? 38 : -34, rx = stage >= 5 ? 84 : 34;
     if (stage == 2) {
         eye(cr, lx, fy, 20, 0.1, 0.1, lid, STONE);
         shuteye(cr, rx, fy, 18, STONE);
     } else {
-        eye(cr, lx, fy, 20, stage >= 4 ? -0.2 : 0.2, 0.1, lid, STONE);
-        eye(cr, rx, fy, 20, stage >= 4 ? -0.2 : 0.2, 0.1, lid, STONE);
+        double r = stage >= 5 ? 17 : 20;
+        eye(cr, lx, fy, r, stage >= 4 ? -0.2 : 0.2, 0.1, lid, STONE);
+        eye(cr, rx, fy, r, stage >= 4 ? -0.2 : 0.2, 0.1, lid, STONE);
     }
     // heavy stone brows: pulled down to the middle, lifted in worry later
     double tilt = stage >= 4 ? -10 : 12;
@@ -536,13 +539,13 @@ void stoneface(cairo_t* cr, int stage) {
     brow(cr, rx + 24, fy - 34 - tilt * 0.5, rx - 18, fy - 34 + tilt * 0.5, 9);
     // mouth: a sulky frown, wobbling once it is badly hurt
     cairo_new_path(cr);
-    double my = fy + 52;
+    double my = fy + 52, mx = (lx + rx) / 2;
     if (stage >= 4) {
-        cairo_move_to(cr, -26, my);
-        for (int k = 1; k <= 4; k++) cairo_line_to(cr, -26 + k * 13, my + ((k % 2) ? -5 : 3));
+        cairo_move_to(cr, mx - 26, my);
+        for (int k = 1; k <= 4; k++) cairo_line_to(cr, mx - 26 + k * 13, my + ((k % 2) ? -5 : 3));
     } else {
-        cairo_move_to(cr, -24, my + 6);
-        cairo_curve_to(cr, -12, my - 8, 12, my - 8, 24, my + 6);
+        cairo_move_to(cr, mx - 24, my + 6);
+        cairo_curve_to(cr, mx - 12, my - 8, mx + 12, my - 8, mx + 24, my + 6);
     }
     setrgb(cr, shade(STONE, 0.35));
     cairo_set_line_width(cr, 5);

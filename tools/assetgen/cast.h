@@ -79,12 +79,12 @@ void robbercrab(cairo_t* cr, double x, double y, double s, bool flip = false);
 // The two prisoners, sad while chained, happy once free: 1 a little yellow
 // fish (150 x 120), 2 a pink starfish (140 x 140).
 void prisoner(cairo_t* cr, int which, double x, double y, double s, bool happy, bool flip = false);
-// Chains 1 and 2 hold prisoners 1 and 2 (an iron cuff with a chain running
-// down to a weight, 120 x 170 at s = 1, centred over the prisoner's picture
-// position offset by CHAIN_AT); chain 3 is a broken chain lying open
-// (160 x 70).
+// Chains 1 and 2 hold prisoners 1 and 2: an iron cuff (at the fish's tail,
+// round the starfish's lower arm) with a chain running down to a weight,
+// 120 x 170 at s = 1, its centre CHAIN_AT from the prisoner's centre; chain 3
+// is a broken chain lying open (160 x 70).
 void chain(cairo_t* cr, int which, double x, double y, double s);
-constexpr Mark CHAIN_AT[3] = {{0, 0, 0}, {-22, 48, 0}, {0, 52, 0}};
+constexpr Mark CHAIN_AT[3] = {{0, 0, 0}, {-50, 70, 0}, {30, 104, 0}};
 // The robber's ink cloud, 520 x 240 at s = 1.
 void crabink(cairo_t* cr, double x, double y, double s);
 
