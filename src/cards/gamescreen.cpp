@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cards/boss.h"
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
 #include "cards/hooks.h"
@@ -44,6 +45,7 @@ void loadgamestuff_dynamic() {
     gameimg.starempty = loadimg("data\\game/starempty.png");
     gameimg.starfull = loadimg("data\\game/starfull.png");
     gameimg.winbubble = loadimg("data\\ui/winbubble.png");
+    loadbossstuff_dynamic(core.aktlevel);
     loadgamemusic();
 }
 
@@ -52,6 +54,7 @@ void deletegamestuff_dynamic() {
                    &gameimg.pointsfill10, &gameimg.pointslines, &gameimg.starempty, &gameimg.starfull,
                    &gameimg.winbubble})
         freeimg(*i);
+    deletebossstuff_dynamic();
 }
 
 void loadhudstuff() {
@@ -108,12 +111,12 @@ void instgame() {
             p.bossdamage = 0;
             pf::logline("reset boss");
         } else {
-            hk.bossdamageshown = p.bossdamage;
             gs.resumed = 1;
             hk.points = std::max(0, p.savedpoints);
-            hk.taskvalue = p.savedtaskvalue;
+            boss.taskvalue = p.savedtaskvalue;
         }
     }
+    startboss(core.aktlevel, gs.resumed, haveplayer() ? akt().bossdamage : 0);
     loadlevel();
 
     pop.popup = 0;
@@ -296,7 +299,7 @@ float scenealphahook() { return core.screen == SCREEN_GAME ? gs.scenealpha : 1.0
 
 int linkgamestat() { return core.screen == SCREEN_GAME && hk.endseq == 0 && !gs.abandoned ? cg.gamestat : 0; }
 int linkpoints() { return hk.points; }
-int linktaskvalue() { return hk.taskvalue; }
+int linktaskvalue() { return boss.taskvalue; }
 
 }  // namespace
 
@@ -322,6 +325,7 @@ void registergamescreen() {
     effhooks.cardface = facehook;
     effhooks.cardback = backhook;
     effhooks.taskhook = taskhookimg;
+    effhooks.stonepart = bossstonepart;
     effhooks.cardpos = cardposhook;
     effhooks.stabley = stableyhook;
     effhooks.topbary = topbaryhook;
@@ -342,4 +346,5 @@ void resetgamescreen() {
     sc = Scoring{};
     gameimg = GameImages{};
     hudimg = HudImages{};
+    resetboss();
 }

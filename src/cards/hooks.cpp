@@ -64,8 +64,6 @@ void drawhelpers() {
     if (in.mx > w - 360 && in.my > h - 130) hk.tooltip = 1;
 }
 
-void drawboss() {}
-
 Img shopitemimage(int) { return nullptr; }
 
 void setmapunlock(int anim, int level) {

@@ -18,8 +18,6 @@ struct CardHooks {
     int crab = 0;        // crab extra at work (owner: extras)
     int otherextra = 0;  // an extra other than the crab at work (owner: extras)
     int tooltip = 0;     // tooltip value the bars set (owner: card-game screen)
-    int taskvalue = 0;   // level counter kept with a suspended game (owner: bosses)
-    int bossdamageshown = 0;  // owner: bosses
     int helperarrive[11] = {};
     int lastscreen = -3, lastscreenparam = 0;  // last screen change asked for
     int trophies[31] = {};                      // trophies awarded, by number
@@ -44,8 +42,6 @@ Img trophyimage(int n);  // picture of trophy n, null when none
 // their own clicks)
 void drawextrabar();
 void drawhelpers();
-// bosses: drawn behind the table every tick
-void drawboss();
 // shop: the picture of an item
 Img shopitemimage(int item);
 // map: the new-level animation the map plays on its next entry (0, 0 = none)

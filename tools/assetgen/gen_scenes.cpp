@@ -2,13 +2,15 @@
 // friends peeking over the rocks and the clam's notes and red pearl (3), the
 // speakers at the blowfish pass (4, 5), the sword in the shell (6), the
 // courier and the farmer (15), the eggs of the ending (21), and the resident
-// characters as each story shows them. The friends come from the routines
+// characters as each story shows them; story 21's robber and ink come from
+// the boss cast. The friends come from the routines
 // of the character set, so they look the same everywhere.
 #include <cmath>
 #include <string>
 
 #include "art.h"
 #include "assetlib.h"
+#include "cast.h"
 #include "storycast.h"
 
 namespace {
@@ -557,6 +559,17 @@ AL_GENERATOR(gen_scenes_15) {
 // ---- story 21 ---------------------------------------------------------------------------
 
 AL_GENERATOR(gen_scenes_21) {
+    // The robber and its ink, as the crab levels show them.
+    {
+        art::Canvas c = art::canvas(320, 260);
+        cast::robbercrab(c.cr, 160, 130, 1);
+        save(c, "story/21/robber.png");
+    }
+    {
+        art::Canvas c = art::canvas(520, 240);
+        cast::crabink(c.cr, 260, 120, 1);
+        save(c, "story/21/crabink.png");
+    }
     castpicture(CAST_CLOWNFISH, POSE_LAUGH, 180, "story/21/clowny.png");
     castpicture(CAST_SHARK, POSE_HAPPY, 180, "story/21/sharky.png");
     // The eggs, 280 x 160: a nest of sea grass holding eight softly glowing
