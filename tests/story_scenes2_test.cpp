@@ -213,7 +213,7 @@ TEST_F(StoryScenes, AnglerfishSwimsInGrowlingAfterLineThree) {
     runto(t3 + 160);
     fish = calls("12and13and14\\fish.png");
     ASSERT_EQ(fish.size(), 1u);
-    EXPECT_EQ(fish[0].x, disp.gfxwidth / 2 + 230);
+    EXPECT_EQ(fish[0].x, disp.gfxwidth / 2 + 280);
     auto lights = calls("fishlight1.png"), more = calls("fishlight2.png");
     lights.insert(lights.end(), more.begin(), more.end());
     EXPECT_FALSE(lights.empty());

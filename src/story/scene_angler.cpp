@@ -25,7 +25,7 @@ void motes() {
 // front of its head. The lamp's place on the picture, from its middle, for a
 // fish facing right.
 constexpr float LAMPDX = 118, LAMPDY = -96;
-constexpr float ANGLERDX = 230, ANGLERY = 360;
+constexpr float ANGLERDX = 280, ANGLERY = 360;
 
 void angler(float x, float alpha) {
     if (alpha <= 0) return;

@@ -19,7 +19,7 @@ float bob(float amp, double speed, double phase) { return float(amp * pf::sindeg
 // The crab stands where the crab levels draw it; its ink lies at the bottom
 // middle and pulses on a 40-frame cycle.
 constexpr float ROBBERDX = 240, ROBBERY = 340;
-constexpr float PIR1DX = 10, PIR1Y = 350, PIR2DX = 440, PIR2Y = 380;
+constexpr float PIR1DX = 0, PIR1Y = 290, PIR2DX = 440, PIR2Y = 380;
 
 void ink(int k, float alpha) {
     const float cx = float(disp.gfxwidth / 2), H = float(disp.gfxheight);
@@ -68,7 +68,7 @@ void storyscenecrab(int n) {
     // A freed prisoner rises a little and bobs happily.
     auto lift = [](int t, bool already) { return already ? 1.0f : (t > 0 ? sceneramp(t, 60) : 0.0f); };
     float l1 = lift(fall1, free1), l2 = lift(fall2, free2);
-    float p1y = PIR1Y - 40 * l1 + bob(3 + 5 * l1, 3, 0), p2y = PIR2Y - 40 * l2 + bob(3 + 5 * l2, 3, 120);
+    float p1y = PIR1Y - 25 * l1 + bob(3 + 5 * l1, 3, 0), p2y = PIR2Y - 40 * l2 + bob(3 + 5 * l2, 3, 120);
     drawprop(propcrab::PIR1, cx + PIR1DX, p1y, 1, 1);
     drawprop(propcrab::PIR2, cx + PIR2DX, p2y, -1, 1);
     chain(1, cx + PIR1DX, PIR1Y, fall1, free1, rattle);

@@ -108,7 +108,7 @@ const LinePos* storypositions(int n, int& count) {
     static const LinePos s11[] = {C(-260, 350), C(260, 350), C(-260, 350), C(260, 350), C(-260, 350), C(260, 350),
                                   C(-260, 350), C(260, 350), C(-260, 350), C(260, 350), C(-260, 350), C(260, 350)};
     // Stories 12..14: the friends low at the left, the anglerfish at the right.
-    constexpr LinePos f1 = C(-360, 470), f2 = C(-200, 470), a1 = C(110, 350), a2 = C(130, 200), a3 = C(130, 170);
+    constexpr LinePos f1 = C(-360, 470), f2 = C(-220, 470), a1 = C(110, 350), a2 = C(130, 200), a3 = C(130, 170);
     static const LinePos s12[] = {f1, f2, f1, f2, f1, a1, f2, f1, a2, f2, a1};
     static const LinePos s13[] = {a1, C(-360, 350), a3};
     static const LinePos s14[] = {a1, a3, C(120, 470)};
@@ -122,7 +122,7 @@ const LinePos* storypositions(int n, int& count) {
     static const LinePos s17[] = {C(-280, 450), C(280, 450), C(-280, 450), C(280, 450), C(-280, 450)};
     // Stories 18..21: the friends low at the left, the robber crab right of
     // the middle with its prisoners beside it.
-    constexpr LinePos g1 = C(-360, 520), g2 = C(-210, 520), r1 = C(120, 260), pr = C(-60, 260);
+    constexpr LinePos g1 = C(-360, 520), g2 = C(-210, 520), r1 = C(140, 260, 1), pr = C(-60, 260);
     static const LinePos s18[] = {g1, r1, g2, g1, r1};
     static const LinePos s19[] = {r1, g2, r1};
     static const LinePos s20[] = {r1, g1, pr};

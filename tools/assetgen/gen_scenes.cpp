@@ -21,50 +21,17 @@ using art::shade;
 namespace pal = art::pal;
 
 constexpr double PI = 3.14159265358979323846;
-const RGB EYEINK = art::hex(0x1A2A3A), PUPIL = art::hex(0x1A1A2A);
+const RGB PUPIL = art::hex(0x1A1A2A);
 
 void save(art::Canvas& c, const std::string& rel) {
     if (!al::savepng(c.surface, rel)) al::fail(rel);
     art::done(c);
 }
 
-void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
-    cairo_restore(cr);
-}
-
-// Fill the current path, then outline it in a darker shade of the fill.
-void fillout(cairo_t* cr, RGB fill, double w = 2.6, double dark = 0.55) {
-    setrgb(cr, fill);
-    cairo_fill_preserve(cr);
-    setrgb(cr, shade(fill, dark));
-    cairo_set_line_width(cr, w);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_stroke(cr);
-}
-
-// The big friendly eye of the cast: white, dark outline, pupil with glints.
-void eye(cairo_t* cr, double x, double y, double r, double lookx = 0.3) {
-    ellipse(cr, x, y, r, r * 1.05);
-    setrgb(cr, pal::white);
-    cairo_fill_preserve(cr);
-    setrgb(cr, EYEINK, 0.9);
-    cairo_set_line_width(cr, 2.2);
-    cairo_stroke(cr);
-    double pr = r * 0.55, px = x + lookx * (r - pr) * 0.8;
-    ellipse(cr, px, y, pr, pr * 1.1);
-    setrgb(cr, PUPIL);
-    cairo_fill(cr);
-    ellipse(cr, px + pr * 0.35, y - pr * 0.4, pr * 0.38, pr * 0.38);
-    setrgb(cr, pal::white);
-    cairo_fill(cr);
-    ellipse(cr, px - pr * 0.35, y + pr * 0.35, pr * 0.15, pr * 0.15);
-    cairo_fill(cr);
-}
+// The cast's shapes and its big friendly eye (white, glint, no lid here).
+using cast::ellipse;
+using cast::fillout;
+void eye(cairo_t* cr, double x, double y, double r, double lookx, RGB skin) { cast::eye(cr, x, y, r, lookx, 0, 0, skin); }
 
 void smile(cairo_t* cr, double x, double y, double w, RGB skin, bool open) {
     cairo_new_path(cr);
@@ -428,7 +395,7 @@ void courier(cairo_t* cr, bool dash) {
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     blush(cr, 192, 92, 10);
-    eye(cr, 178, 68, 15, 0.5);
+    eye(cr, 178, 68, 15, 0.5, SEAHORSE);
     // the cap, its peak to the front
     cairo_new_path(cr);
     cairo_move_to(cr, 136, 58);
@@ -507,8 +474,8 @@ void farmer(cairo_t* cr) {
     setrgb(cr, pal::kelp);
     cairo_fill(cr);
     smile(cr, 222, 206, 30, BODY, false);
-    eye(cr, 200, 160, 18, 0.4);
-    eye(cr, 230, 162, 14, 0.4);
+    eye(cr, 200, 160, 18, 0.4, BODY);
+    eye(cr, 230, 162, 14, 0.4, BODY);
     // pectoral fin
     cairo_new_path(cr);
     cairo_move_to(cr, 150, 196);
