@@ -7,11 +7,12 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
+#include "meta/shop.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -31,7 +32,7 @@ void resethudforlevel() {
     hud.metershake = 0;
     hud.comboy = -50;
     hud.comboshown = 0;
-    hk.tooltip = 0;
+    hud.tooltip = 0;
     hud.tooltipcount = 0;
 }
 
@@ -76,13 +77,13 @@ void drawpearlbar() {
         setdraw(0, 1, 1, 3, a);
         if (in.mhit1) {
             in.mhit1 = 0;
-            PlayS(13, in.mx);
-            openpopup(600);
+            PlayS(SND_CLICK, in.mx);
+            openpopup(POPUP_SHOP);
         }
     }
     if (cg.offercount > 40 && cg.gamestat != 3) {
         int n = cg.offercount - 40;
-        if (n == 1) PlayS(81, 100);
+        if (n == 1) PlayS(SND_LIGHTUPSHOPBUTTON, 100);
         setdraw(0, 1, 1, 4, a * (0.1f + 0.1f * (float)pf::sindeg(5.0 * n)));
         drawimg(spot, 0, 0);
         setdraw(0, 1, 1, 3, a);
@@ -103,8 +104,8 @@ void drawmenuhotspot() {
     bool esc = in.keyesc == 1 && in.escdelay == 30;
     if ((over && in.mhit1) || esc) {
         in.mhit1 = 0;
-        PlayS(13, disp.gfxwidth - 60);
-        openpopup(298);
+        PlayS(SND_CLICK, disp.gfxwidth - 60);
+        openpopup(POPUP_INGAMEMENU);
         // the press that opened the menu must not also close it
         in.keyesc = 0;
     }
@@ -118,9 +119,9 @@ void drawpointsbar() {
     float a = pf::getalpha();
     float top = 0;
     drawimg(gameimg.pointsbar, (float)w, top);
-    if (core.debugmode && in.keyspace) hk.points++;
-    hud.shownpoints = (int)(hud.shownpoints - (hud.shownpoints - hk.points) * 0.1);
-    if (hud.shownpoints < hk.points) hud.shownpoints++;
+    if (core.debugmode && in.keyspace) sc.points++;
+    hud.shownpoints = (int)(hud.shownpoints - (hud.shownpoints - sc.points) * 0.1);
+    if (hud.shownpoints < sc.points) hud.shownpoints++;
     int shown = hud.shownpoints;
     int f = std::min(183, (int)(std::max(0, shown) * 0.0019047600 * 183));
     for (int i = 1; i <= f / 10; i++) drawimgframe(gameimg.pointsfill10, (float)(w + 10 * i - 308), top + 28, i - 1, 17);
@@ -140,7 +141,7 @@ void drawpointsbar() {
         if (shown >= STARTHRESHOLD[k] && sc.starlock == 0 && p.starstate[k] == 0) {
             p.starstate[k] = 1;
             effpoint(x, (int)(top + 48));
-            PlayS(66, x);
+            PlayS(SND_POINTSSTAR, x);
         }
         int st = p.starstate[k];
         if (st >= 1 && st <= 110) drawimg(gameimg.starfull, (float)x, top + 48);
@@ -199,9 +200,9 @@ void drawactiveitems() {
 }
 
 void drawtooltips() {
-    if (in.mmoved) hk.tooltip = 0;
-    bool quiet = pop.popup == 0 && !(hk.tutorialon && hk.tutorialpage > 0) && hk.endseq == 0 && cg.gamestat != 3;
-    if (hk.tooltip <= 0 || !quiet) {
+    if (in.mmoved) hud.tooltip = 0;
+    bool quiet = pop.popup == 0 && !(tut.tutorialon && tut.tutorialpage > 0) && sc.endseq == 0 && cg.gamestat != 3;
+    if (hud.tooltip <= 0 || !quiet) {
         hud.tooltipcount = 0;
         return;
     }
@@ -210,13 +211,13 @@ void drawtooltips() {
     float base = pf::getalpha();
     pf::setalpha(base * std::min(1.0f, 0.05f * (hud.tooltipcount - 100)));
     int h = disp.gfxheight;
-    if (hk.tooltip == 1) {
+    if (hud.tooltip == 1) {
         float x = disp.gfxwidth - 210.0f, y = h - 250.0f;
         drawimg(art.tutorialsign, x, y);
         drawtext(menutext(24, 18), x, y - 95, 3, 7);
         drawtextbox(menutext(24, 19), x, y - 40, 390, 32, 3, 7);
     } else {
-        int k = hk.tooltip - 1;
+        int k = hud.tooltip - 1;
         float x = 210.0f, y = h - 250.0f;
         drawimg(art.tutorialsign, x, y);
         drawtext(gametext(10, k), x, y - 95, 3, 7);
@@ -265,7 +266,7 @@ void drawplaysign() {
 }
 
 void drawhud() {
-    hud.hotspotactive = pop.popup == 0 && pop.buttonlayer == 1 && hk.endseq == 0 && cg.gamestat != 3 &&
+    hud.hotspotactive = pop.popup == 0 && pop.buttonlayer == 1 && sc.endseq == 0 && cg.gamestat != 3 &&
                         core.gamepause != 1 && fade.fadestate == 1;
     drawbars();
     drawpearlbar();
