@@ -200,14 +200,14 @@ void drawcard(int slot, int mode, float alpha) {
         if (f <= 10) {
             static const float scale[11] = {0, 0, 0.8f, 0.6f, 0.4f, 0.2f, 0.1f, 0.2f, 0.4f, 0.6f, 0.8f};
             float sx = scale[f];
-            setdraw(rot, sx, 1, 3, alpha);
+            setdraw(rot, sx, 1, BLEND_ALPHA, alpha);
             if (f >= 6) drawfacedown(slot, x + 40 * (1 - sx), y, true);
             else drawimg(faceimage(slot), x + 40 * (1 - sx), y);
-            setdraw(rot, 1, 1, 3, alpha);
+            setdraw(rot, 1, 1, BLEND_ALPHA, alpha);
         }
         stepface(slot);
     }
-    setdraw(rot, 1, 1, 3, alpha);
+    setdraw(rot, 1, 1, BLEND_ALPHA, alpha);
     if (c.cardshown == 1) {
         if (c.cardface == 1) {
             drawimg(faceimage(slot), x, y);
@@ -217,8 +217,8 @@ void drawcard(int slot, int mode, float alpha) {
         drawfacedown(slot, x, y, false);
     }
     if (akt().items[ITEM_HINTGLOW] > 0 && cg.cardplayable[slot]) {
-        setdraw(rot, 1, 1, 3, alpha * (0.5f + 0.5f * (float)pf::sindeg(5.0 * core.framecount)) * 1.75f);
+        setdraw(rot, 1, 1, BLEND_ALPHA, alpha * (0.5f + 0.5f * (float)pf::sindeg(5.0 * core.framecount)) * 1.75f);
         drawimg(art.glow, x - 6, y - 7);
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }

@@ -92,10 +92,10 @@ void updatesigns() {
         }
         float k = (float)pf::sindeg(3.0 * s.age);
         if (s.kind == 2) s.y -= 2;
-        setdraw(0, 0.4f + 0.8f * k, 0.4f + 0.8f * k, 3, k * alpha);
+        setdraw(0, 0.4f + 0.8f * k, 0.4f + 0.8f * k, BLEND_ALPHA, k * alpha);
         drawimg(s.kind == 1 ? art.invalidsign : art.clearedsign, s.x, s.y);
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }
 
 void combosigntick() {
@@ -113,7 +113,7 @@ void combosigntick() {
     }
     float k = (float)pf::sindeg(1.8 * cg.combosign);
     float alpha = pf::getalpha();
-    setdraw(0, k, k, 3, k * alpha);
+    setdraw(0, k, k, BLEND_ALPHA, k * alpha);
     drawimg(art.longdrivesign, disp.midx, disp.midy);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }

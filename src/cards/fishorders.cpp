@@ -81,10 +81,10 @@ void drawonefish(int i, float alpha) {
     float sx = a * (float)(0.97 + 0.03 * pf::cosdeg(30.0 * i + 5.0 * fc));
     float sy = a * (float)(0.97 + 0.03 * pf::sindeg(30.0 * i + 5.0 * fc));
     if (x > disp.midx) sx = -sx;
-    setdraw(0, sx, sy, 3, alpha);
+    setdraw(0, sx, sy, BLEND_ALPHA, alpha);
     drawimg(fishimg(fr.fishkind, 1), x, y);
     drawimg(foimg.orderbubble[fr.fishtype], x, y);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 
     int k = 0;
     for (int o = 1; o <= 3; o++)
@@ -121,9 +121,9 @@ void movetokens(float alpha) {
         tk.x += std::trunc(std::clamp((tx - tk.x) * 0.06f, -6.0f, 6.0f));
         tk.y += std::trunc(std::clamp((ty - tk.y) * 0.06f, -6.0f, 6.0f));
         float s = 0.8f + 0.01f * pf::rand(0, 30);
-        setdraw(20.0f * core.framecount, s, s, 3, alpha);
+        setdraw(20.0f * core.framecount, s, s, BLEND_ALPHA, alpha);
         drawimg(effimg.star[TOKENPICTURE], tk.x, tk.y);
-        setdraw(0, 1, 1, 3, alpha);
+        setdraw(0, 1, 1, BLEND_ALPHA, alpha);
         if (pf::rand(1, 5) == 1) addeff(tk.x, tk.y, EFF_FALLGLOW + 1, 0, 0);
         if (std::fabs(tk.x - tx) < 20 && std::fabs(tk.y - ty) < 20) {
             float x = tk.x, y = tk.y;

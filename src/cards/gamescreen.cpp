@@ -162,7 +162,7 @@ void debugkeys() {
     if (in.keyf3 && gs.boardclear == 0) gs.boardclear = 1;
     if (in.keyf2)
         for (int h = 1; h <= 9; h++) starthelperarrive(h);
-    if (in.keyf5) wintrophy(pf::rand(1, 18));
+    if (in.keyf5) wintrophy(pf::rand(1, TROPHY_ROOMLAST));
     if (gs.boardclear > 0) {
         int t = ++gs.boardclear;
         Profile& p = akt();
@@ -214,7 +214,7 @@ void showgame() {
     if (haveplayer() && sc.endseq < 520 && core.gamepause != 1) playdispatch();
 
     setfadecolour();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
     if (haveplayer()) drawhud();
     makewin();
     drawplaysign();
@@ -225,7 +225,7 @@ void showgame() {
     pf::setalpha(1);
     movepearls();
     drawfloattexts();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 
     if (pop.popup == 0 && core.gamepause == 1 && in.mhit1) {
         core.gamepause = -1;

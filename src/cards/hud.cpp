@@ -39,7 +39,7 @@ void resethudforlevel() {
 int helditemcount() {
     if (!haveplayer()) return 0;
     int n = 0;
-    for (int i = 23; i <= 29; i++)
+    for (int i = ITEM_FIRSTBOOSTER; i <= ITEM_LASTBOOSTER; i++)
         if (akt().items[i] > 0) n++;
     return n;
 }
@@ -72,9 +72,9 @@ void drawpearlbar() {
     drawtext(std::to_string(akt().pearls), 208, top + 18, 3, 8);
     Img spot = popimg.buttonover[1];
     if (hud.hotspotactive && overmask(spot, 0, 0)) {
-        setdraw(0, 1, 1, 4, 0.2f * a);
+        setdraw(0, 1, 1, BLEND_LIGHT, 0.2f * a);
         drawimg(spot, 0, 0);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         if (in.mhit1) {
             in.mhit1 = 0;
             PlayS(SND_CLICK, in.mx);
@@ -84,9 +84,9 @@ void drawpearlbar() {
     if (cg.offercount > 40 && cg.gamestat != 3) {
         int n = cg.offercount - 40;
         if (n == 1) PlayS(SND_LIGHTUPSHOPBUTTON, 100);
-        setdraw(0, 1, 1, 4, a * (0.1f + 0.1f * (float)pf::sindeg(5.0 * n)));
+        setdraw(0, 1, 1, BLEND_LIGHT, a * (0.1f + 0.1f * (float)pf::sindeg(5.0 * n)));
         drawimg(spot, 0, 0);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         if (n % 6 == 0) spawnbubble(pf::rand(20, 180), 60, 0);
     }
 }
@@ -97,9 +97,9 @@ void drawmenuhotspot() {
     if (!hud.hotspotactive) return;
     bool over = overmask(spot, (float)disp.gfxwidth, 0);
     if (over) {
-        setdraw(0, 1, 1, 4, 0.2f * a);
+        setdraw(0, 1, 1, BLEND_LIGHT, 0.2f * a);
         drawimg(spot, (float)disp.gfxwidth, 0);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     bool esc = in.keyesc == 1 && in.escdelay == 30;
     if ((over && in.mhit1) || esc) {
@@ -131,9 +131,9 @@ void drawpointsbar() {
         last = i;
     }
     if (f > 0 && last >= 0) {
-        setdraw(0, 1, 1, 4, a);
+        setdraw(0, 1, 1, BLEND_LIGHT, a);
         drawimgframe(gameimg.pointsfill1, (float)(w + last - 303), top + 28, last, 183);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     for (int k = 1; k <= 3; k++) {
         int x = w - 302 + (int)(STARTHRESHOLD[k] * 0.0019047600 * 183);
@@ -161,39 +161,39 @@ void drawactiveitems() {
     pf::setalpha(base * a);
     for (int i = 0; i <= 6; i++)
         for (int j = 0; j <= 3; j++) drawimg(popimg.dimimg, 200.0f * i + 100, 200.0f * j + 100);
-    setdraw(0, 0.7f, 0.7f, 3, base * a);
+    setdraw(0, 0.7f, 0.7f, BLEND_ALPHA, base * a);
     drawimg(popimg.sign, (float)disp.midx, disp.midy - 5.0f);
     pf::setscale(1, 1);
     drawtext(gametext(3, 2), (float)disp.midx, disp.midy - 3.0f - 14, 3, 8);
     float y = disp.midy + 100.0f;
     float x = disp.midx - 50.0f * (count - 1);
     int j = 0;
-    for (int item = 23; item <= 29; item++) {
+    for (int item = ITEM_FIRSTBOOSTER; item <= ITEM_LASTBOOSTER; item++) {
         int uses = akt().items[item];
         if (uses <= 0) continue;
         j++;
         int rel = t - 100;
         if (rel > 15 * j && rel < 15 * j + 30) {
             float fa = (float)pf::sindeg(6.0 * t - 90 * j - 600);
-            setdraw((float)(4 * t), 2, 2, 4, base * a * std::max(0.0f, fa));
+            setdraw((float)(4 * t), 2, 2, BLEND_LIGHT, base * a * std::max(0.0f, fa));
             drawimg(effimg.glower, x, y);
-            setdraw(0, 1, 1, 3, base * a);
+            setdraw(0, 1, 1, BLEND_ALPHA, base * a);
         }
         Img pic = shopitemimage(item);
         if (pic) drawimg(pic, x, y);
         else {
-            setdraw(0, 0.8f, 0.8f, 3, base * a);
+            setdraw(0, 0.8f, 0.8f, BLEND_ALPHA, base * a);
             drawimg(effimg.bigstar, x, y);
-            setdraw(0, 1, 1, 3, base * a);
+            setdraw(0, 1, 1, BLEND_ALPHA, base * a);
         }
         // remaining uses as dots on an arc above the item
         int n = std::min(uses, 9);
         for (int d = 0; d < n; d++) {
             double ang = 270 + 20 * (d - (n - 1) / 2.0);
-            setdraw(0, 0.25f, 0.25f, 3, base * a);
+            setdraw(0, 0.25f, 0.25f, BLEND_ALPHA, base * a);
             drawimg(effimg.bubble, x + 40 * (float)pf::cosdeg(ang), y - 10 + 40 * (float)pf::sindeg(ang));
         }
-        setdraw(0, 1, 1, 3, base * a);
+        setdraw(0, 1, 1, BLEND_ALPHA, base * a);
         x += 100;
     }
     pf::setalpha(base);
@@ -280,5 +280,5 @@ void drawhud() {
         drawcombocounter();
     }
     drawmenuhotspot();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 }

@@ -143,7 +143,7 @@ void flystars(float bx, float by) {
         }
         float scale = std::min(1.0f, c / 10.0f);
         float rot = c < 120 ? 12.0f * c : 0;
-        setdraw(rot, scale, scale, 3, a);
+        setdraw(rot, scale, scale, BLEND_ALPHA, a);
         drawimg(hudimg.star[1], s.x, s.y);
         if (c == 120 && !s.paid) {
             s.paid = 1;
@@ -155,11 +155,11 @@ void flystars(float bx, float by) {
         }
         if (c > 120 && c <= 170) {
             float f = 1 - (c - 120) / 50.0f;
-            setdraw(0, 1 + (c - 120) * 0.03f, 1 + (c - 120) * 0.03f, 4, a * f);
+            setdraw(0, 1 + (c - 120) * 0.03f, 1 + (c - 120) * 0.03f, BLEND_LIGHT, a * f);
             drawimg(hudimg.star[1], s.x, s.y);
         }
     }
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
 }
 
 void trophyshow() {
@@ -196,11 +196,11 @@ void celebration(float bx, float by) {
     if (e >= 21) {
         float grow = std::min(1.0f, (e - 20) * 0.05f);
         float wob = 0.03f * (float)pf::sindeg(7.0 * core.framecount);
-        setdraw((float)core.framecount, 1.6f * grow, 1.6f * grow, 4, a * 0.35f * grow);
+        setdraw((float)core.framecount, 1.6f * grow, 1.6f * grow, BLEND_LIGHT, a * 0.35f * grow);
         drawimg(effimg.glower, bx, by);
-        setdraw(0, grow * (1 + wob), grow * (1 - wob), 3, a * 0.9f);
+        setdraw(0, grow * (1 + wob), grow * (1 - wob), BLEND_ALPHA, a * 0.9f);
         drawimg(gameimg.winbubble, bx, by);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     if (e == 22) {
         effstars(bx - 150, by, 2);
@@ -214,24 +214,24 @@ void celebration(float bx, float by) {
             double ang = 36.0 * k + 0.6 * core.framecount;
             static const int kinds[10] = {1, 2, 3, 4, 7, 8, 13, 14, 15, 16};
             float fx = bx + 150 * (float)pf::cosdeg(ang), fy = by + 150 * (float)pf::sindeg(ang);
-            setdraw((float)ang + 90, 0.45f, 0.45f, 3, a * f);
+            setdraw((float)ang + 90, 0.45f, 0.45f, BLEND_ALPHA, a * f);
             drawimg(fishimg(kinds[k], 1 + (core.framecount / 6 + k) % 4), fx, fy);
         }
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         // the won sign rises in under the title
         float rise = std::max(0.0f, 1 - (e - 50) * 0.04f);
-        setdraw(0, 1, 1, 3, a * f);
+        setdraw(0, 1, 1, BLEND_ALPHA, a * f);
         drawimg(popimg.sign, bx, by + 205 + 300 * rise * rise);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     if (e >= 81) {
         if (e == 81) sc.swimmerx = -150;
         sc.swimmerx += 3;
         if (sc.swimmerx > disp.gfxwidth + 150) sc.swimmerx = -150;
         float sy = by - 290 + 12 * (float)pf::sindeg(4.0 * core.framecount);
-        setdraw(0, 0.8f, 0.8f, 3, a);
+        setdraw(0, 0.8f, 0.8f, BLEND_ALPHA, a);
         drawimg(fishimg(1, 1 + (core.framecount / 5) % 4), sc.swimmerx, sy);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     drawefftext(2, gametext(8, 1), bx, by + 205, 3, 1, e, 50, 1000000, 1, 255, 255, 255);
     pf::setalpha(a);
@@ -275,8 +275,8 @@ void wonpresentation() {
 
 void makewin() {
     if (sc.endseq <= 0 || !haveplayer()) return;
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
     if (cg.gameresult == 2) lostpresentation();
     else wonpresentation();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 }

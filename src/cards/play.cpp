@@ -139,9 +139,9 @@ void flight() {
     cg.movey = (int)(c.cardy + dy * 0.05 * s);
     float rot = (float)(int)(pf::sindeg(9.0 * s) * -(dx * 0.06));
     float alpha = pf::getalpha();
-    setdraw(rot, 1, 1, 3, alpha);
+    setdraw(rot, 1, 1, BLEND_ALPHA, alpha);
     drawimg(c.cardtype == CT_FISHSLAP ? art.fishslap : faceimage(cg.movecard), cg.movex + disp.uixoff, cg.movey);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
     for (int k = 0; k < 2; k++)
         spawnbubble(cg.movex + disp.uixoff + pf::rand(0, CARDW), cg.movey + pf::rand(0, CARDH), 0);
     if (p.movestep == 20) landcard(cg.movecard);

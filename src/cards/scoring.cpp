@@ -65,11 +65,11 @@ void movepearls() {
         t.x += std::trunc(std::clamp((tx - t.x) * 0.06f, -6.0f, 6.0f));
         t.y += std::trunc(std::clamp((ty - t.y) * 0.06f, -6.0f, 6.0f));
         float s = 0.35f + 0.08f * (float)pf::sindeg(12.0 * t.age);
-        setdraw(20.0f * core.framecount, s, s, 4, a);
+        setdraw(20.0f * core.framecount, s, s, BLEND_LIGHT, a);
         drawimg(effimg.glowstar, t.x, t.y);
-        setdraw(0, s * 0.6f, s * 0.6f, 3, a);
+        setdraw(0, s * 0.6f, s * 0.6f, BLEND_ALPHA, a);
         drawimg(effimg.bubble, t.x, t.y);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         if (core.framecount % 3 == 0) spawnbubble((int)t.x, (int)t.y, 0);
         if (core.framecount % 5 == 0) addeff(t.x, t.y, EFF_FALLGLOW + 1, 0, 0);
         if (std::fabs(t.x - tx) < 20 && std::fabs(t.y - ty) < 20) {
@@ -144,7 +144,7 @@ void winreset() {
         p.maxlevel++;
         pf::logline("kleiner hopser");
     }
-    for (int i = 23; i <= 29; i++)
+    for (int i = ITEM_FIRSTBOOSTER; i <= ITEM_LASTBOOSTER; i++)
         if (p.items[i] > 0) p.items[i]--;
     saveplayer(players.aktplayer);
 }

@@ -128,11 +128,11 @@ void drawaktcard() {
     float alpha = pf::getalpha();
     if (f >= 1 && f <= 9) {
         float s = 1.0f - 0.1f * f;
-        setdraw(0, s, 1, 3, alpha);
+        setdraw(0, s, 1, BLEND_ALPHA, alpha);
         drawimg(art.back[p.cardback >= 1 && p.cardback <= 7 ? p.cardback : 1], x + 48 * (1 - s), akty);
     } else if (f >= 10 && f <= 19) {
         float s = 0.1f * (f - 9);
-        setdraw(0, s, 1, 3, alpha);
+        setdraw(0, s, 1, BLEND_ALPHA, alpha);
         drawimg(aktcardimage(p.aktcard), x + 48 * (1 - s), akty);
         if (f == 19 && p.aktcard == AKT_FISHSLAP) {
             effburst(aktx + 48, akty + 71, 20, 1);
@@ -141,7 +141,7 @@ void drawaktcard() {
     } else {
         drawimg(aktcardimage(p.aktcard), aktx, akty);
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }
 
 void buyoffer() {
@@ -155,9 +155,9 @@ void buyoffer() {
     drawtext(std::to_string(price), disp.midx - 57, y + 95, 3, 8);
     if (!mousein(x, y, disp.midx - 22, y + CARDH)) return;
     float alpha = pf::getalpha();
-    setdraw(0, 1, 1, 4, 0.3f);
+    setdraw(0, 1, 1, BLEND_LIGHT, 0.3f);
     drawimg(art.losecard, x, y);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
     if (!in.mhit1 || cg.gamestat != 2 || pop.popup != 0) return;
     in.mhit1 = 0;
     if (p.pearls >= price) {
@@ -185,9 +185,9 @@ void drawstable() {
     if (p.stablecount >= 2 && over && cg.gamestat == 2) {
         if (cg.combo <= 4) {
             float alpha = pf::getalpha();
-            setdraw(0, 1, 1, 3, 0.3f);
+            setdraw(0, 1, 1, BLEND_ALPHA, 0.3f);
             drawimg(art.glow, tx - 6, cg.stabley - 7);
-            setdraw(0, 1, 1, 3, alpha);
+            setdraw(0, 1, 1, BLEND_ALPHA, alpha);
         }
         if (in.mhit1 && p.aktflip == 20 && cg.inputok && pop.popup == 0 && gs.levelclock && !hold) {
             in.mhit1 = 0;
@@ -205,7 +205,7 @@ void sparepile() {
     if (!(p.items[ITEM_NEWSTABLE] > 0 || cg.refill > 0)) return;
     int n = std::clamp(p.stablestart, 0, MAXCARDS);
     float alpha = pf::getalpha();
-    setdraw(0, 1, 1, 3, alpha * std::min(1.0f, 0.1f * cg.playticks));
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha * std::min(1.0f, 0.1f * cg.playticks));
     Img back = art.back[p.cardback >= 1 && p.cardback <= 7 ? p.cardback : 1];
     int shift = std::max(-cg.playticks, -40);
     for (int i = 1; i <= n; i++) {
@@ -225,7 +225,7 @@ void sparepile() {
             drawimgframe(art.banderole, lx + 6, cg.stabley + 71 + 10 * cg.refill, 3, 4);
         }
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
     if (p.stablecount == 1 && p.items[ITEM_NEWSTABLE] > 0) {
         pf::logline("activate new stable");
         p.items[ITEM_NEWSTABLE] = 0;

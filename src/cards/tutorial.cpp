@@ -92,7 +92,7 @@ void drawtutorial() {
     int level = core.aktlevel, page = tut.tutorialpage;
     tut.fade++;
     float a = std::min(1.0f, 0.02f * tut.fade);
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
     int mx = disp.midx, my = disp.midy;
     drawimg(art.tutorialsign, (float)mx, my + 70.0f);
     drawtext(uppertext(menutext(25, 1)), (float)mx, my - 25.0f, 3, 7);
@@ -116,8 +116,8 @@ void drawtutorial() {
         float bob = 10 * (float)pf::sindeg(10.0 * core.framecount);
         if (angle == 0 || angle == 180) x += bob;
         else y += bob;
-        setdraw((float)angle, 1, 1, 3, a);
+        setdraw((float)angle, 1, 1, BLEND_ALPHA, a);
         drawimg(popimg.tutorialarrow, x, y);
     }
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 }

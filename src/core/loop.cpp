@@ -107,7 +107,7 @@ void getinput() {
     if (core.appsuspended == 1 && core.gamepause == -1) {
         core.appsuspended = 2;
         core.gamepause = 1;
-        if (players.aktplayer > -1 && (core.screen <= 0 || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
+        if (players.aktplayer > -1 && (core.screen <= SCREEN_MENU || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
         savesettings(0);
         pf::minimisewindow();
         if (loophooks.suspendsound) loophooks.suspendsound();

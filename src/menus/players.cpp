@@ -206,11 +206,11 @@ void popupnameentry() {
     std::string& name = nameof(players.aktplayer);
     if (live) {
         int k = pf::getchar();
-        if (k == 8) {
+        if (k == KEY_BACKSPACE) {
             if (!name.empty()) name.pop_back();
             if (pm.namelength > 0) pm.namelength--;
             pm.nametaken = 0;
-        } else if (k == 13) {
+        } else if (k == KEY_ENTER) {
             acceptname();
         } else if (k != 0 && namechar(k)) {
             if (textwidth(name, 1) < MAXNAMEWIDTH && pm.namelength < MAXNAMELENGTH) {

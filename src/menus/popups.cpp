@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "core/settings.h"
 #include "menus/players.h"
 #include "platform/platform.h"
@@ -215,7 +216,7 @@ void openpopup(int id) {
     }
     if (id == 103) sortplayers();
     if (id == 99) {
-        if (core.screen > 0 && players.aktplayer > -1) saveplayer(players.aktplayer);
+        if (core.screen > SCREEN_MENU && players.aktplayer > -1) saveplayer(players.aktplayer);
         savesettings(0);
     }
     if (validpopup(id) && popuptable[id].prepare) popuptable[id].prepare();

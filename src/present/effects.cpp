@@ -265,7 +265,7 @@ void rewardstar(Effect& e, bool hook) {
 void plantfragment(Effect& e, int s) {
     e.age += 1;
     if (e.age == 1) {
-        sfx(22, e.x);
+        sfx(SND_PLANTPARTS, e.x);
         if (s % 4 == 0) effburst(e.x, e.y, 4, 1);
     }
     if (rnd(1, 10) < 4) e.age += 1;
@@ -287,7 +287,7 @@ void shell(Effect& e, int s) {
     if (rnd(1, 10) < 4) e.age += 1;
     e.x += e.vx * (0.5f + 0.5f * sind(16.0 * e.age + 33.0 * s));
     e.y += e.vy;
-    if (e.age % 22 == 0 && s % 10 == 0) sfxvol(4, e.x, 1 - 0.005f * e.age);
+    if (e.age % 22 == 0 && s % 10 == 0) sfxvol(SND_SHELLS2, e.x, 1 - 0.005f * e.age);
     if (e.age < 100 && rnd(1, 150) == 1) effburst(e.x, e.y, 1, 2);
     pf::setalpha(scenealpha() * (e.age < 181 ? 1.0f : limit0(0.05f * (200 - e.age))));
     drawimg(effimg.shell[e.vx > 0 ? 2 : 1], e.x, e.y);
@@ -541,16 +541,16 @@ void draweff() {
 
 void effpoint(int x, int y) {
     addeff(static_cast<float>(x), static_cast<float>(y), 828, 0, 0);
-    sfx(66, static_cast<float>(x));
+    sfx(SND_POINTSSTAR, static_cast<float>(x));
 }
 
 void efftask(int x, int y) {
     addeff(static_cast<float>(x), static_cast<float>(y), 827, 0, 0);
-    sfx(66, static_cast<float>(x));
+    sfx(SND_POINTSSTAR, static_cast<float>(x));
 }
 
 void effburst(float x, float y, int n, int pop) {
-    if (pop >= 1 && pop <= 3) sfx(60 + pop, x);
+    if (pop >= 1 && pop <= 3) sfx(SND_BLUBBER - 1 + pop, x);  // blubber, blubber2, blubber3
     for (int i = 0; i < n; i++) addeff(x, y, EFF_BUBBLE, 0, 0);
 }
 
@@ -581,7 +581,7 @@ void effexplode(float x, float y) {
         float vy = 0.1f * rnd(-30, 30);
         addeff(67, bary - 12, EFF_FALLGLOW + 9, vx, vy);
     }
-    sfx(1, x);
+    sfx(SND_DOUBLESUNS, x);
 }
 
 void effshatter(float x, float y) {
