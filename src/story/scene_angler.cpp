@@ -41,7 +41,7 @@ void angler(float x, float alpha) {
     }
     float lx = x - LAMPDX, ly = y + LAMPDY;
     float glow = 0.8f + bob(0.2f, 5, 0);
-    pf::setblend(4);
+    pf::setblend(BLEND_LIGHT);
     if (scene.flicker > 0) {
         bool on = (core.framecount / 2) % 2 == 0;
         drawprop(on ? propangler::LIGHT2 : propangler::LIGHT1, lx, ly, -1, 1, alpha * (on ? 0.9f : 0.35f));
@@ -49,7 +49,7 @@ void angler(float x, float alpha) {
         drawprop(propangler::LIGHT2, lx, ly, -1, 1, alpha * glow * 0.8f);
         drawprop(propangler::LIGHT1, lx, ly, -1, 1, alpha * glow);
     }
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
 }
 
 }  // namespace

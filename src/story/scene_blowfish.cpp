@@ -59,7 +59,7 @@ void redpearl() {
     float y = 540 + (PEARLY - 540) * u - float(60 * std::sin(u * 3.14159f));
     y += bob(5, 3, 0) * u;
     if (sceneclocks() && pf::rand(1, 5) == 1)
-        addeff(x + float(pf::rand(-24, 24)), y + float(pf::rand(-24, 24)), EFF_GLOWSTAR, 0, 0);
+        addeff(x + float(pf::rand(-24, 24)), y + float(pf::rand(-24, 24)), EFF_GLOWSTAR1, 0, 0);
     float s = 1 + bob(0.06f, 6, 0);
     drawprop(prop3::REDPEARL, x, y, s, s, std::min(1.0f, 0.05f * float(story.texttick - t0)));
 }
@@ -120,7 +120,7 @@ void storyscene4() {
     const int t3 = story.texttime[3], t8 = story.texttime[8];
     const float cx = float(disp.gfxwidth / 2);
     storybg(0, 1);
-    if (scenecue(1, t8)) PlayS_story(STS_BLOWUP, int(cx));
+    if (scenecue(1, t8)) PlayS_story(STORYSND_BLOWUP, int(cx));
     float scale = 0.25f + 0.75f * sceneramp(t8, 100);
     // It blinks now and then, for 11 frames, with the closed eye.
     if (sceneclocks()) {
@@ -179,10 +179,10 @@ void storyscene6() {
     drawprop(prop6::OCTOPUS, cx + 420, 575 + bob(4, 2, 0), -1, 1);
 
     if (story.texttick >= t6) {
-        if (scenecue(1, t6)) PlayS_story(STS_SWORDRACE1, 0);
+        if (scenecue(1, t6)) PlayS_story(STORYSND_SWORDRACE1, 0);
         if (scenecue(2, t6 + SWORDIN)) {
             PlayS(SND_TURNUP, int(W));
-            PlayS_story(STS_SWORDRACE2, int(W));
+            PlayS_story(STORYSND_SWORDRACE2, int(W));
             effburst(W - 40, SWORDY, 6, 1);
         }
         int t = since(t6);
@@ -206,13 +206,13 @@ void storyscene6() {
         }
         scene.scenepos = x;
         if (trail != 0 && sceneclocks())
-            addeff(x + float(trail * 90 * pf::cosdeg(rot)), y + float(pf::rand(-6, 6)), EFF_GLOWSTAR, 0, 0);
+            addeff(x + float(trail * 90 * pf::cosdeg(rot)), y + float(pf::rand(-6, 6)), EFF_GLOWSTAR1, 0, 0);
         drawprop(prop6::SWORD1, x, y, 1, 1, 1, rot);
         // Once it has settled it shines.
         if (t >= SWORDIN + SWORDBACK) {
-            pf::setblend(4);
+            pf::setblend(BLEND_LIGHT);
             drawprop(prop6::SWORD2, x, y, 1, 1, 0.55f + bob(0.35f, 4, 0));
-            pf::setblend(3);
+            pf::setblend(BLEND_ALPHA);
         }
     }
     draweff();

@@ -118,7 +118,7 @@ void storyscene21() {
         }
         float wob = story.texttick >= t11 ? bob(5, 25, 0) : 0;
         if (story.texttick >= t12 && sceneclocks() && pf::rand(1, 8) == 1)
-            addeff(cx + float(pf::rand(-90, 90)), H - 170 + float(pf::rand(-40, 30)), EFF_GLOWSTAR, 0, 0);
+            addeff(cx + float(pf::rand(-90, 90)), H - 170 + float(pf::rand(-40, 30)), EFF_GLOWSTAR1, 0, 0);
         drawprop(prop21::EGGS, cx + 20, H - 160, 1, 1, fade, wob);
     }
     drawprop(prop21::ROBBER, cx + ROBBERDX, 370 + bob(5, 3, 0), -1, 1);

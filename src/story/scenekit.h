@@ -3,6 +3,8 @@
 // small drawing helpers. Only the scene files include this.
 #pragma once
 
+#include "present/effectkinds.h"
+#include "present/soundids.h"
 #include "story/story.h"
 
 // Pictures of stories 3..21, numbered as storypropfile lists them.
@@ -31,27 +33,9 @@ namespace prop21 {
 enum { INK = 1, ROBBER, CLOWNY, SHARKY, EGGS };
 }
 
-// Effect sounds the scenes play (PlayS).
-constexpr int SND_TURNUP = 5;
-constexpr int SND_DOG1 = 16;  // loops: the lair's endless sound
-constexpr int SND_SCHWERTIFIGHT = 17;
-constexpr int SND_ELECTRIC = 23;
-constexpr int SND_GROWL = 42;
-constexpr int SND_DOG2 = 45;
-constexpr int SND_GLITTER = 47;
-constexpr int SND_CLOWNYFIGHT = 72;
-constexpr int SND_SHARKYFIGHT = 73;
-constexpr int SND_STONEBREAK = 76;
-constexpr int SND_STONECRACK = 77;
-// Story sounds (PlayS_story).
-constexpr int STS_BLOWUP = 23;
-constexpr int STS_SWORDRACE1 = 24;
-constexpr int STS_SWORDRACE2 = 25;
-constexpr int STS_STONE = 50;
-// Effect kinds the scenes spawn.
-constexpr int EFF_MUSICNOTE = 598;
-constexpr int EFF_GLOWSTAR = 4001;
-constexpr int EFF_BUBBLE = 21000;
+// The scenes' sounds and effects go by the shared names (soundids.h,
+// effectkinds.h); story sounds are the STORYSND_ ones.
+constexpr int EFF_GLOWSTAR1 = EFF_GLOWSTAR + 1;  // the first glow star of its range
 
 // Character pictures of the resident set: [character][pose].
 constexpr int CHAR_CLOWNY = 1, CHAR_SHARKY = 2, CHAR_SWORDFISH = 4;

@@ -9,9 +9,8 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "core/settings.h"
-#include "menus/loading.h"
-#include "menus/menu.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/effects.h"
@@ -191,7 +190,6 @@ Img loadmid(const std::string& path) {
     return img;
 }
 
-Img storynote(int n) { return n == 1 || n == 2 ? storyimg.prop[prop3::NOTE1 + n - 1] : nullptr; }
 
 }  // namespace
 
@@ -230,7 +228,6 @@ void deletestorystuff_dynamic() {
                    &storyimg.fg2, &storyimg.chars7, &storyimg.bg2})
         freeimg(*i);
     for (Img& i : storyimg.prop) freeimg(i);
-    if (effhooks.musicnote == storynote) effhooks.musicnote = nullptr;
     storyimg.loadedstory = 0;
     deletestorybg_dynamic();
     freestorysounds();
@@ -260,9 +257,13 @@ void loadstorystuff_dynamic(int n) {
     for (int k = 1; k <= storypropcount(n) && k <= MAXSTORYPROPS; k++) storyimg.prop[k] = loadmid(storypropfile(n, k));
     // The home reef that 15 and 21 end on, drawn still over the first place.
     if (n == 15 || n == 21) storyimg.bg2 = loadmid("data\\bg\\bg16.jpg");
-    // Story 3's notes rise as effects, which take their pictures from here.
-    if (n == 3) effhooks.musicnote = storynote;
     storyimg.loadedstory = n;
+}
+
+// Story 3's notes rise as effects, which take their pictures from here.
+Img storymusicnote(int n) {
+    if (storyimg.loadedstory != 3 || (n != 1 && n != 2)) return nullptr;
+    return storyimg.prop[prop3::NOTE1 + n - 1];
 }
 
 void inststory(int n) {
@@ -271,8 +272,7 @@ void inststory(int n) {
     preparestory(n);
     core.prevscreen = core.screen;
     // The other screens' pictures go before ours come in.
-    deleteloadstuff_dynamic();
-    deletemenustuff_dynamic();
+    releaseotherscreens(SCREEN_STORY);
     loadstorystuff_dynamic(n);
     story.storytick = 0;
     story.texttick = 0;
@@ -285,7 +285,7 @@ void inststory(int n) {
     pop.popupdir = 0;
     core.gamepause = -1;
     cleareffects();
-    core.screen = 18;
+    core.screen = SCREEN_STORY;
     musicforstory(n);
     startfadein();
 }
@@ -303,7 +303,7 @@ void firststoryrule() {
 void storytomap() {
     firststoryrule();
     stopendlesschannel_story();
-    gotoscreen(13, 0);
+    gotoscreen(SCREEN_MAP, 0);
 }
 
 void storyskip() {
@@ -326,7 +326,7 @@ void drawclosing() {
     } else {
         drawefftext(1, storyupper(gametext(15, 6)), cx, cy, 3, 1, t, 50, 250, 0.3f, 1, 1, 1);
     }
-    if (t == 2) PlayS(80, disp.gfxwidth / 2);
+    if (t == 2) PlayS(SND_NEWMISSION, disp.gfxwidth / 2);
 }
 
 }  // namespace
@@ -340,7 +340,7 @@ void showstory() {
     setfadecolour();
     pf::setscale(1, 1);
     pf::setrotation(0);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(1);
 
     storyscene(story.aktstory);
@@ -357,10 +357,10 @@ void showstory() {
     resetdraw();
 
     pop.buttonlayer = pop.popupfade > 0 || pop.popup != 0 ? 2 : 1;
-    if (button(80, float(disp.gfxheight - 30), 3, 1, menutext(20, 3)) == 3) storytomap();
+    if (button(80, float(disp.gfxheight - 30), 3, 1, menutext(20, 3)) == BUTTON_CLICKED) storytomap();
     int skiplayer = story.storyend < 1 ? 1 : -1;
     const std::string& skiplabel = menutext(20, story.aktstory == 21 ? 5 : 1);
-    if (button(float(disp.gfxwidth - 80), float(disp.gfxheight - 30), 3, skiplayer, skiplabel) == 3) storyskip();
+    if (button(float(disp.gfxwidth - 80), float(disp.gfxheight - 30), 3, skiplayer, skiplabel) == BUTTON_CLICKED) storyskip();
 
     if (story.storyend == 250) {
         story.storyend = 251;

@@ -87,6 +87,8 @@ void storyskip();   // the right button: straight to the closing sequence
 int linetime(const std::string& line);  // ticks a line stays
 void loadstorycharacters();  // resident; idempotent
 void resetstory();
+// The music notes 1, 2 of story 3 for the effects (null in other stories).
+Img storymusicnote(int n);
 
 // ---- scene building blocks ------------------------------------------------------
 std::string storyupper(const std::string& text);  // Latin-1 capitals

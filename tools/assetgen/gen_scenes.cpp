@@ -23,10 +23,6 @@ namespace pal = art::pal;
 constexpr double PI = 3.14159265358979323846;
 const RGB PUPIL = art::hex(0x1A1A2A);
 
-void save(art::Canvas& c, const std::string& rel) {
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    art::done(c);
-}
 
 // The cast's shapes and its big friendly eye (white, glint, no lid here).
 using cast::ellipse;
