@@ -9,12 +9,12 @@
 #include "cards/boss.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "gamescreen_fixture.h"
+#include "platform/control.h"
 #include "present/effects.h"
 #include "present/sound.h"
 #include "story/story.h"
@@ -237,13 +237,13 @@ TEST_F(Bosses, WinWaitsForTheBossExceptOnTheCrabsLevels) {
         resetscoring();
         cg.gamestat = 3;
         cg.gameresult = 1;
-        hk.endseq = 1;
+        sc.endseq = 1;
         bool waits = level != 15 && level < 72;
         EXPECT_EQ(bosswinwaits(level), waits) << level;
         for (int k = 0; k < 149; k++) makewin();
-        EXPECT_EQ(hk.endseq, waits ? 1 : 150) << level;
+        EXPECT_EQ(sc.endseq, waits ? 1 : 150) << level;
         makewin();
-        EXPECT_EQ(hk.endseq, waits ? 2 : 151) << level;
+        EXPECT_EQ(sc.endseq, waits ? 2 : 151) << level;
     }
 }
 

@@ -14,13 +14,6 @@ int bossgroup(int level);
 bool bosswinwaits(int level);
 constexpr int BOSSWINWAIT = 150;
 
-// The sounds the bosses play.
-constexpr int SND_CLOWNYFIGHT = 72, SND_SCHWERTIFIGHT = 17, SND_SHARKYFIGHT = 73;
-constexpr int SND_STONECRACK = 77, SND_STONEBREAK = 76;
-constexpr int SND_BOSSHIT = 75, SND_BLOWDOWN = 57, SND_KILLEDBOSS = 51;
-constexpr int SND_ELECTRIC = 23, SND_FISHDOWN = 38;
-constexpr int SND_HIT = 59, SND_DOG3 = 58, SND_DOG2 = 45;
-
 // The level 17 fish's size for 0..4 hits, and the stone's stage for a level
 // and a damage (0: the stone is gone).
 int blowfishsizefor(int damage);
