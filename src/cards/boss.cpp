@@ -13,9 +13,12 @@
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
+#include "platform/codes.h"
 #include "platform/platform.h"
+#include "present/effectkinds.h"
 #include "present/effects.h"
 #include "present/sound.h"
+#include "present/soundids.h"
 #include "story/story.h"
 
 Boss boss;
@@ -106,7 +109,7 @@ void drawat(Img img, float x, float y, float rot, float sx, float sy, int blend,
 void drawfighter(int k, int pose, float x, float y, bool left) {
     if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES) return;
     float s = FIGHTSCALE;
-    drawat(storyimg.character[k][pose], x, y, 0, left ? -s : s, s, 3, 1);
+    drawat(storyimg.character[k][pose], x, y, 0, left ? -s : s, s, BLEND_ALPHA, 1);
 }
 
 bool running() { return pop.popup == 0 && core.gamepause != 1; }
@@ -182,13 +185,13 @@ void blowfishdraw() {
     // a hit squashes the fish and lets it spring back
     float w = boss.react > 0 ? 0.12f * boss.react / 40.0f * sinf_(boss.react * 27.0) : 0;
     float sx = sc * (1 + w), sy = sc * (1 - w);
-    drawat(bossimg.shadow, cx + 8 * sc, cy + 20 * sc, 0, sx, sy, 3, 0.8f);
-    drawat(bossimg.blowfish, cx, cy, 0, sx, sy, 3, 1);
+    drawat(bossimg.shadow, cx + 8 * sc, cy + 20 * sc, 0, sx, sy, BLEND_ALPHA, 0.8f);
+    drawat(bossimg.blowfish, cx, cy, 0, sx, sy, BLEND_ALPHA, 1);
     int marks = boss.level == 17 ? 4 : boss.damageshown;
     int eye = marks >= 1 ? 2 : boss.blink > 0 ? 1 : 0;
-    if (eye) drawat(bossimg.blowfisheye[eye], cx + BLOWEYEX * sx, cy + BLOWEYEY * sy, 0, sx, sy, 3, 1);
+    if (eye) drawat(bossimg.blowfisheye[eye], cx + BLOWEYEX * sx, cy + BLOWEYEY * sy, 0, sx, sy, BLEND_ALPHA, 1);
     for (int k = 1; k <= 3 && k <= marks - 1; k++)
-        drawat(bossimg.plaster, cx + PLASTER[k].dx * sx, cy + PLASTER[k].dy * sy, PLASTER[k].angle, sc, sc, 3, 1);
+        drawat(bossimg.plaster, cx + PLASTER[k].dx * sx, cy + PLASTER[k].dy * sy, PLASTER[k].angle, sc, sc, BLEND_ALPHA, 1);
 }
 
 // ---- stone ---------------------------------------------------------------------------
@@ -211,7 +214,7 @@ void stonestrike() {
     boss.stage = stonestagefor(level, boss.damageshown);
     boss.shake = 30;
     float cy = STONEFOOT - STONELIFT;
-    for (int n = 1; n <= 8; n++) addeff(STONEX, cy, 580 + n, 0, 0);
+    for (int n = 1; n <= 8; n++) addeff(STONEX, cy, EFF_STONEPART + n, 0, 0);
     PlayS(level == 34 ? SND_STONEBREAK : SND_STONECRACK, (int)STONEX);
     effburst(boss.charx - 50, boss.chary, boss.stage == 0 ? 20 : 6, 0);
 }
@@ -230,7 +233,7 @@ void stonetick() {
         case 1:  // running in, faster and faster, bubbles behind
             boss.charv = std::min(18.0f, boss.charv + 0.5f);
             boss.charx -= boss.charv;
-            if (boss.phasetick % 2 == 0) addeff(boss.charx + 45, boss.chary + (float)pf::rand(-12, 12), 21000, 0, 0);
+            if (boss.phasetick % 2 == 0) addeff(boss.charx + 45, boss.chary + (float)pf::rand(-12, 12), EFF_BUBBLE, 0, 0);
             if (boss.charx <= STONEREACH) {
                 boss.charx = STONEREACH;
                 stonestrike();
@@ -262,7 +265,7 @@ void stonetick() {
 void stonedraw() {
     if (!boss.placed) return;
     float shx = boss.shake > 0 ? sinf_(boss.shake * 80.0) * boss.shake * 0.25f : 0;
-    if (boss.stage >= 1 && boss.stage <= 6) drawat(bossimg.stone[boss.stage], STONEX + shx, STONEFOOT - STONELIFT, 0, 1, 1, 3, 1);
+    if (boss.stage >= 1 && boss.stage <= 6) drawat(bossimg.stone[boss.stage], STONEX + shx, STONEFOOT - STONELIFT, 0, 1, 1, BLEND_ALPHA, 1);
     int k = fighter(boss.level);
     float bob = 5 * sinf_(2.0 * core.framecount + 90 * k);
     switch (boss.phase) {
@@ -314,7 +317,7 @@ void anglertick() {
             boss.charv = std::min(16.0f, boss.charv + 0.8f);
             boss.charx += boss.charv;
             boss.chary += (ANGLERY + 24 - boss.chary) * 0.15f;
-            if (boss.phasetick % 2 == 0) addeff(boss.charx - 45, boss.chary + (float)pf::rand(-12, 12), 21000, 0, 0);
+            if (boss.phasetick % 2 == 0) addeff(boss.charx - 45, boss.chary + (float)pf::rand(-12, 12), EFF_BUBBLE, 0, 0);
             if (boss.charx >= reach) {
                 boss.charx = reach;
                 anglercontact();
@@ -358,9 +361,9 @@ void anglerdraw() {
         rot = -8 * (1 - boss.lightalpha);
     }
     if (boss.shake > 0) fx += sinf_(boss.shake * 70.0) * boss.shake * 0.3f;
-    drawat(bossimg.fish, fx, fy, rot, -ANGLERSCALE, ANGLERSCALE, 3, 1);
+    drawat(bossimg.fish, fx, fy, rot, -ANGLERSCALE, ANGLERSCALE, BLEND_ALPHA, 1);
     float bx = fx - BULBDX * ANGLERSCALE, by = fy + BULBDY * ANGLERSCALE;
-    drawat(bossimg.fishlight[boss.light == 2 ? 2 : 1], bx, by, 0, 1, 1, 4, boss.lightalpha);
+    drawat(bossimg.fishlight[boss.light == 2 ? 2 : 1], bx, by, 0, 1, 1, BLEND_LIGHT, boss.lightalpha);
     int k = fighter(boss.level);
     float bob = 5 * sinf_(2.0 * core.framecount + 90 * k);
     switch (boss.phase) {
@@ -401,21 +404,21 @@ void crabdraw() {
     float cx = (float)disp.midx, h = (float)disp.gfxheight;
     // the ink cloud breathes at the bottom
     float breathe = sinf_(3.0 * core.framecount);
-    drawat(bossimg.crabink, cx, h - 150, 0, 1 + 0.05f * breathe, 1 + 0.08f * breathe, 3, 0.75f + 0.15f * breathe);
+    drawat(bossimg.crabink, cx, h - 150, 0, 1 + 0.05f * breathe, 1 + 0.08f * breathe, BLEND_ALPHA, 0.75f + 0.15f * breathe);
     // prisoners still held on this level: 72 both, 73 the second, 74 none
     for (int k = 1; k <= 2; k++) {
         bool held = boss.level == 72 || (boss.level == 73 && k == 2);
         if (!held) continue;
         float px = cx + PRISONER[k].dx, py = PRISONER[k].dy + 4 * sinf_(2.0 * core.framecount + 120 * k);
-        drawat(bossimg.prisoner[k], px, py, 0, PRISONERSCALE, PRISONERSCALE, 3, 1);
+        drawat(bossimg.prisoner[k], px, py, 0, PRISONERSCALE, PRISONERSCALE, BLEND_ALPHA, 1);
         drawat(bossimg.chain[k], px + CHAINAT[k].dx * PRISONERSCALE, py + CHAINAT[k].dy * PRISONERSCALE, 0, PRISONERSCALE,
-               PRISONERSCALE, 3, 1);
+               PRISONERSCALE, BLEND_ALPHA, 1);
     }
     if (boss.crabalpha <= 0) return;
     float pulse = boss.react > 0 ? 0.15f * sinf_((40 - boss.react) * 4.5) : 0;
     float rot = 2 * sinf_(1.5 * core.framecount);
     float y = CRABFOOT - CRABLIFT + 3 * sinf_(3.0 * core.framecount);
-    drawat(bossimg.robber, cx + CRABDX, y, rot, 1 + pulse, 1 + pulse, 3, boss.crabalpha);
+    drawat(bossimg.robber, cx + CRABDX, y, rot, 1 + pulse, 1 + pulse, BLEND_ALPHA, boss.crabalpha);
 }
 
 }  // namespace
@@ -528,7 +531,7 @@ void drawboss() {
         case BOSS_CRAB: crabdraw(); break;
         default: break;
     }
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
 }
 
 void resetboss() {

@@ -74,6 +74,17 @@ void blob(cairo_t* cr, const double (*pt)[2], int n, double round = 0.5) {
     cairo_close_path(cr);
 }
 
+// Strokes the current path as a tube: a dark rim of width `outer` round a
+// core of colour `c` and width `inner` (legs, stalks, chain links).
+void tube(cairo_t* cr, RGB rim, RGB c, double outer, double inner) {
+    setrgb(cr, rim);
+    cairo_set_line_width(cr, outer);
+    cairo_stroke_preserve(cr);
+    setrgb(cr, c);
+    cairo_set_line_width(cr, inner);
+    cairo_stroke(cr);
+}
+
 void sparkle(cairo_t* cr, double x, double y, double r) {
     cairo_new_path(cr);
     for (int k = 0; k < 8; k++) {
@@ -507,12 +518,7 @@ void stonebody(cairo_t* cr, int stage) {
         setrgb(cr, pal::white);
         cairo_fill_preserve(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
-        setrgb(cr, shade(STONE, 0.5));
-        cairo_set_line_width(cr, 7);
-        cairo_stroke_preserve(cr);
-        setrgb(cr, shade(STONE, 0.8));
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
+        tube(cr, shade(STONE, 0.5), shade(STONE, 0.8), 7, 2.5);
         cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     }
     cairo_pop_group_to_source(cr);
@@ -683,12 +689,7 @@ void anglerfish(cairo_t* cr, double x, double y, double s, bool flip) {
     cairo_new_path(cr);
     cairo_move_to(cr, cx + 40, cy - 78);
     cairo_curve_to(cr, cx + 50, cy - 150, bx - 30, by - 40, bx - 4, by - 8);
-    setrgb(cr, shade(ANGLER, 0.55));
-    cairo_set_line_width(cr, 8);
-    cairo_stroke_preserve(cr);
-    setrgb(cr, ANGLERFIN);
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke(cr);
+    tube(cr, shade(ANGLER, 0.55), ANGLERFIN, 8, 4.5);
     ellipse(cr, bx, by, 13, 13);
     fillout(cr, BULB, 2.4, 0.6);
     ellipse(cr, bx - 4, by - 5, 4, 4);
@@ -789,12 +790,7 @@ void claw(cairo_t* cr, double rx, double ry, double angle, double size, RGB c) {
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 0);
     cairo_line_to(cr, size * 0.9, 0);
-    setrgb(cr, shade(c, 0.5));
-    cairo_set_line_width(cr, size * 0.34);
-    cairo_stroke_preserve(cr);
-    setrgb(cr, c);
-    cairo_set_line_width(cr, size * 0.24);
-    cairo_stroke(cr);
+    tube(cr, shade(c, 0.5), c, size * 0.34, size * 0.24);
     // the pincer: a fat lower half and a thinner upper one, a gap between
     double px = size * 0.85;
     cairo_new_path(cr);
@@ -822,12 +818,7 @@ void robbercrab(cairo_t* cr, double x, double y, double s, bool flip) {
             cairo_new_path(cr);
             cairo_move_to(cr, lx, ly);
             cairo_curve_to(cr, lx + side * 34, ly + 2, lx + side * 46, ly + 36, lx + side * 42, ly + 62);
-            setrgb(cr, shade(ROBBER, 0.5));
-            cairo_set_line_width(cr, 13);
-            cairo_stroke_preserve(cr);
-            setrgb(cr, ROBBER);
-            cairo_set_line_width(cr, 8);
-            cairo_stroke(cr);
+            tube(cr, shade(ROBBER, 0.5), ROBBER, 13, 8);
         }
     // claws raised on both sides, the front one bigger
     claw(cr, -92, 20, -130, 44, ROBBER);
@@ -837,12 +828,7 @@ void robbercrab(cairo_t* cr, double x, double y, double s, bool flip) {
         cairo_new_path(cr);
         cairo_move_to(cr, k * 26, -10);
         cairo_line_to(cr, k * 30, -40);
-        setrgb(cr, shade(ROBBER, 0.5));
-        cairo_set_line_width(cr, 12);
-        cairo_stroke_preserve(cr);
-        setrgb(cr, ROBBER);
-        cairo_set_line_width(cr, 7);
-        cairo_stroke(cr);
+        tube(cr, shade(ROBBER, 0.5), ROBBER, 12, 7);
     }
     // shell
     auto shell = [&] {
@@ -985,12 +971,7 @@ void link(cairo_t* cr, double x, double y, double angle, double len) {
     cairo_translate(cr, x, y);
     cairo_rotate(cr, rad(angle));
     art::roundrect(cr, -len / 2, -6, len, 12, 6);
-    setrgb(cr, shade(IRON, 0.5));
-    cairo_set_line_width(cr, 6.5);
-    cairo_stroke_preserve(cr);
-    setrgb(cr, IRON);
-    cairo_set_line_width(cr, 3.5);
-    cairo_stroke(cr);
+    tube(cr, shade(IRON, 0.5), IRON, 6.5, 3.5);
     cairo_move_to(cr, -len / 2 + 5, -5);
     cairo_line_to(cr, len / 2 - 5, -5);
     setrgb(cr, art::hex(0xC8D0DA), 0.8);
@@ -1008,12 +989,7 @@ void chain(cairo_t* cr, int which, double x, double y, double s) {
         for (auto& l : links) link(cr, l[0], l[1], l[2], 24);
         cairo_new_path(cr);  // the burst link, bent open
         cairo_arc(cr, 58, 10, 10, rad(40), rad(300));
-        setrgb(cr, shade(IRON, 0.5));
-        cairo_set_line_width(cr, 6.5);
-        cairo_stroke_preserve(cr);
-        setrgb(cr, IRON);
-        cairo_set_line_width(cr, 3.5);
-        cairo_stroke(cr);
+        tube(cr, shade(IRON, 0.5), IRON, 6.5, 3.5);
         sparkle(cr, 70, -14, 8);
         cairo_restore(cr);
         return;
@@ -1023,12 +999,7 @@ void chain(cairo_t* cr, int which, double x, double y, double s) {
     double side = which == 1 ? -1 : 1;
     double cy = -60;
     ellipse(cr, 0, cy, 26, 9);
-    setrgb(cr, shade(IRON, 0.5));
-    cairo_set_line_width(cr, 9);
-    cairo_stroke_preserve(cr);
-    setrgb(cr, IRON);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke(cr);
+    tube(cr, shade(IRON, 0.5), IRON, 9, 5);
     for (int k = 0; k < 6; k++) {
         double t = k / 5.0;
         double lx = side * 6 * std::sin(t * PI), ly = cy + 18 + t * 96;

@@ -13,12 +13,9 @@ namespace {
 // Renders one picture of w x h with `paint` drawing centred at (w/2, h/2).
 template <class F>
 void picture(const std::string& rel, int w, int h, F paint) {
-    cairo_surface_t* s = al::newsurface(w, h);
-    cairo_t* cr = cairo_create(s);
-    paint(cr, w / 2.0, h / 2.0);
-    cairo_destroy(cr);
-    if (!al::savepng(s, rel)) al::fail(rel);
-    cairo_surface_destroy(s);
+    art::Canvas c = art::canvas(w, h);
+    paint(c.cr, w / 2.0, h / 2.0);
+    art::save(c, rel);
 }
 
 }  // namespace
