@@ -1,4 +1,5 @@
 #include "cards_fixture.h"
+#include "cards/extras.h"
 
 using Special = CardsTest;
 
@@ -134,7 +135,7 @@ TEST_F(Special, HelperCardBringsItsHelper) {
     settle();
     clickslot(1);
     EXPECT_EQ(slot(1).cardtype, 0);
-    EXPECT_EQ(hk.helperarrive[6], 1);
+    EXPECT_EQ(ex.helperarrive[6], 1);
     EXPECT_EQ(hk.points, 10);
     EXPECT_EQ(cg.combo, 1);
     EXPECT_EQ(akt().stack[1].stackleft, 0);

@@ -7,6 +7,7 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
@@ -166,8 +167,7 @@ void debugkeys() {
     if (!core.debugmode || hk.endseq != 0) return;
     if (in.keyf4) wintrophy(1);
     if (in.keyf3 && gs.boardclear == 0) gs.boardclear = 1;
-    if (in.keyf2)
-        for (int h = 1; h <= 9; h++) starthelperarrive(h);
+    if (in.keyf2) allhelpersarrive();
     if (in.keyf5) wintrophy(pf::rand(1, 18));
     if (gs.boardclear > 0) {
         int t = ++gs.boardclear;

@@ -7,11 +7,13 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/gamescreen.h"
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
+#include "meta/shop.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -77,7 +79,7 @@ void drawpearlbar() {
         if (in.mhit1) {
             in.mhit1 = 0;
             PlayS(13, in.mx);
-            openpopup(600);
+            openpopup(POPUP_SHOP);
         }
     }
     if (cg.offercount > 40 && cg.gamestat != 3) {

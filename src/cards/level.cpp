@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/fishorders.h"
 #include "cards/hooks.h"
 #include "core/globals.h"

@@ -4,6 +4,7 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "menus/popups.h"
@@ -13,7 +14,7 @@
 
 void playdispatch() {
     cg.inputok = 1;
-    if (pop.popup != 0 || core.gamepause == 1 || cg.refill > 0 || hk.otherextra) cg.inputok = 0;
+    if (pop.popup != 0 || core.gamepause == 1 || cg.refill > 0 || otherextraactive()) cg.inputok = 0;
     firstvisitgift();
     drawfish();
     switch (cg.gamestat) {
@@ -25,7 +26,6 @@ void playdispatch() {
     updatesigns();
     cg.extrabusy = 0;
     runextras();
-    if (hk.crab || hk.otherextra) cg.extrabusy = 1;
     if (cg.refill > 0) {
         refillstable();
         cg.extrabusy = 1;
@@ -159,7 +159,7 @@ int clickcode(int slot) {
     if (c.cardtype == CT_BONUS) return 50 + c.cardparam;
     if (c.cardtype == CT_TOOL) return 40 + c.cardparam;
     if (c.cardtype == CT_HELPER) return 30;
-    return (hk.crab || valuefits(c) || c.cardtype == CT_FISHSLAP) ? 1 : 0;
+    return (crabactive() || valuefits(c) || c.cardtype == CT_FISHSLAP) ? 1 : 0;
 }
 
 void movecards() {

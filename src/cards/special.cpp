@@ -1,6 +1,7 @@
 // Special cards taken where they lie (helper, tool and bonus cards) and the
 // start of the obstacles' unlock countdowns.
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "present/effects.h"

@@ -8,6 +8,7 @@
 #include "cards/hooks.h"
 #include "core/globals.h"
 #include "menus/popups.h"
+#include "meta/shop.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/sound.h"
@@ -20,8 +21,8 @@ int stabletopx() {
 }
 
 int stableprice() {
-    int price = shopfullprice(21) / 2 / 2;
-    if (akt().items[29] > 0) price /= 2;
+    int price = shophalfprice(ITEM_NEWSTABLE);
+    if (akt().items[ITEM_HALFPRICE] > 0) price /= 2;
     return price;
 }
 
@@ -158,7 +159,7 @@ void buyoffer() {
     in.mhit1 = 0;
     if (p.pearls >= price) {
         p.pearls -= price;
-        p.items[21] = 1;
+        p.items[ITEM_NEWSTABLE] = 1;
         PlayS(15, in.mx);
     } else {
         addtext(in.mx, in.my, gametext(14, 2));

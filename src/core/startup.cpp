@@ -7,12 +7,14 @@
 #include "core/settings.h"
 #include "core/splash.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/gamescreen.h"
 #include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
 #include "meta/map.h"
+#include "meta/shop.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -39,6 +41,7 @@ void loadall() {
     if (core.firststart == 1) savesettings(1);
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
+    buildshopitems();
     loadmappoints();
 }
 
@@ -73,6 +76,8 @@ void loadmaingraphics() {
     loadstorycharacters();
     loadalltexts();
     loadhudstuff();
+    loadextrastuff();
+    loadshopstuff();
 }
 
 void instmain() {
@@ -133,6 +138,8 @@ void resetgame() {
     resetmap();
     resetcardgame();
     resethooks();
+    resetextras();
+    resetshop();
     resetgamescreen();
     resetstory();
     registerscreens();

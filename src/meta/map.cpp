@@ -10,6 +10,7 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "meta/shop.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
@@ -263,7 +264,7 @@ void mapsound(int id, int x) {
     PlayS(id, x);
 }
 
-void openshop() { openpopup(600); }
+void openshop() { openpopup(POPUP_SHOP); }
 
 void opentrophyroom() { gotoscreen(16, 0); }
 

@@ -1,0 +1,96 @@
+// Extras and fish helpers: the extra bar (bottom left) with the three slots
+// the shop fills, the helpers bar (bottom right) with the nine helpers, the
+// flight of either to the aktcard place, each extra at work, the helpers'
+// arrival and the first-visit gift.
+#pragma once
+
+#include "present/resources.h"
+
+// Kinds stored in the profile's extrabar (also the shop's item numbers).
+constexpr int EXTRA_FISHSLAP = 1;
+constexpr int EXTRA_ZOMBIEKILLER = 2;
+constexpr int EXTRA_ZOMBIEBLASTER = 4;
+constexpr int EXTRA_BLOWFISH = 5;
+constexpr int EXTRA_OCTOPUS = 6;
+constexpr int EXTRA_CRAB = 7;
+constexpr int EXTRA_RANDOM = 8;
+constexpr int EXTRA_SPONGE = 9;
+constexpr int EXTRA_LIGHT = 10;
+constexpr int EXTRA_ANTIPLANT = 11;
+constexpr int EXTRA_TURNALLUP = 12;
+constexpr int MAXEXTRAKIND = 12;
+constexpr int EXTRASLOTS = 3;
+constexpr int HELPERS = 9;
+
+// Ticks of the timed extras.
+constexpr int EXTRA_LONGTICKS = 200;  // crab, octopus, sponge, light, antiplant, turnallup
+constexpr int EXTRA_ZOMBIETICKS = 50;
+constexpr int EXTRA_RANDOMTICKS = 50;
+constexpr int EXTRA_FLIGHTTICKS = 15;
+constexpr int HELPER_ARRIVETICKS = 50;
+constexpr int FIRSTVISIT_TICK = 100;  // leveltick of the level-2 gift
+
+struct OctopusPick {
+    int slot = 0;     // 0 none
+    int reach = 0;    // how far the tentacle has risen (0..100), 100 = at the card
+    int carried = 0;  // ticks since the card was taken (it sinks with the tentacle)
+    float x = 0, y = 0;  // where the card was (screen, top-left)
+    Img face = nullptr;  // its picture, carried down after it is taken
+};
+
+struct Extras {
+    // the extra bar
+    int flight[EXTRASLOTS + 1] = {};  // 0 idle, 1..15
+    float flyx = 0, flyy = 0;         // shared by the extras' and the helpers' flights
+    int flyslot = 0;                  // slot whose extra flies (its kind is kept until it lands)
+    int flykind = 0;
+    // each extra's activity counter, by kind (0 inactive)
+    int counter[MAXEXTRAKIND + 1] = {};
+    int zombietarget = 0;  // slot chosen by the zombie killer
+    int blasterstack = 0;  // stack chosen by the zombie blaster
+    int blasterleft = 0;   // 1 when the blaster comes from the left of the screen
+    OctopusPick pick[4];   // 1..3
+    int octopicks = 0;
+    int randompick = 0;    // 1..9, what the random extra became (tests read it)
+    // the helpers bar
+    int helperflight[HELPERS + 1] = {};
+    int helperblink[HELPERS + 1] = {};
+    int helperarrive[HELPERS + 1] = {};  // 0 idle, 1..49
+    int hovered = 0;                     // helper under the pointer this tick
+    int giftgiven = 0;                   // the level-2 gift has been started in this level
+};
+extern Extras ex;
+
+// Resident pictures of the bars and the extras at work.
+struct ExtraImages {
+    Img helper[HELPERS + 1] = {};       // "data\game/plant" + (i + 1) + ".png"
+    Img helperblink[HELPERS + 1] = {};  // the "-2" pictures
+    Img helpershadow = nullptr;
+    Img tentacle = nullptr;  // 110 strips of 138 x 4
+};
+extern ExtraImages extraimg;
+
+void loadextrastuff();
+void freeextrastuff();
+void resetextras();  // state and pictures (tests start clean)
+
+// The two bars: drawn every tick by the HUD, they take their own clicks.
+void drawextrabar();
+void drawhelpers();
+// Every extra at work, once per tick from playdispatch.
+void runextras();
+// The level-2 gift of helpers 3, 5 and 7, from playdispatch.
+void firstvisitgift();
+void resetextrasforlevel();
+void starthelperarrive(int helper);
+// Debug F2: all nine start arriving (one already on its way keeps going).
+void allhelpersarrive();
+// Back to the aktcard that the extra replaced ("awake old aktcard").
+void restoreakt();
+
+bool crabactive();
+bool otherextraactive();  // an extra other than the crab is at work: input waits
+int extraaktcode(int kind);  // the aktcard value an extra shows while working, 0 none
+Img extraimage(int kind);    // its picture (the card-shaped bar picture), null none
+// Slot positions of the bar (top-left of the card-sized area).
+int extraslotx(int slot);
