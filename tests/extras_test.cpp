@@ -77,7 +77,7 @@ TEST_F(Extras, UsingAnExtraCountsInTheComboAndLeavesItsSlot) {
     row({9, 9});
     startplay(2, 5);
     settle();
-    akt().extrabar[2] = EXTRA_FISHSLAP;
+    akt().extrabar[2] = ITEM_FISHSLAP;
     useextra(2);
     EXPECT_EQ(cg.combo, 1);
     EXPECT_EQ(akt().stats[7], 1);
@@ -95,7 +95,7 @@ TEST_F(Extras, BlowfishEndsTheComboAndPaysIt) {
     settle();
     cg.combo = 4;
     int stable = akt().stablecount;
-    landextra(EXTRA_BLOWFISH);
+    landextra(ITEM_BLOWFISH);
     EXPECT_EQ(cg.combo, 0);
     EXPECT_EQ(cg.combolast, 5);
     EXPECT_EQ(cg.combosign, 1);
@@ -108,7 +108,7 @@ TEST_F(Extras, BlowfishOnAnEmptyStableGivesTheOldCardBack) {
     startplay(2, 5);
     settle();
     akt().stablecount = 1;
-    landextra(EXTRA_BLOWFISH);
+    landextra(ITEM_BLOWFISH);
     frame();
     EXPECT_EQ(akt().aktcard, 5);
     EXPECT_EQ(akt().aktvalue, 5);
@@ -118,7 +118,7 @@ TEST_F(Extras, CrabLetsEveryCardFitThenRestoresTheAktcard) {
     row({9, 11, 2});
     startplay(2, 5);
     settle();
-    landextra(EXTRA_CRAB);
+    landextra(ITEM_CRAB);
     EXPECT_TRUE(crabactive());
     EXPECT_EQ(clickcode(1), 1);
     clickslot(2);  // the jack flies onto the crab while it works
@@ -134,13 +134,13 @@ TEST_F(Extras, ClicksWaitWhileAnExtraOtherThanTheCrabWorks) {
     row({4, 6});
     startplay(2, 5);
     akt().helpers[1] = 1;
-    akt().extrabar[2] = EXTRA_FISHSLAP;
+    akt().extrabar[2] = ITEM_FISHSLAP;
     settle();
-    landextra(EXTRA_ZOMBIEKILLER);  // waits for a card to be chosen
+    landextra(ITEM_ZOMBIEKILLER);  // waits for a card to be chosen
     ASSERT_TRUE(otherextraactive());
     int stable = akt().stablecount;
     useextra(2);
-    EXPECT_EQ(akt().extrabar[2], EXTRA_FISHSLAP);
+    EXPECT_EQ(akt().extrabar[2], ITEM_FISHSLAP);
     usehelper(1);
     EXPECT_EQ(akt().helpers[1], 1);
     clickstable();
@@ -153,9 +153,9 @@ TEST_F(Extras, ZombieKillerRemovesTheChosenCardAndGivesTheAktcardBack) {
     row({9, 4});
     startplay(2, 5);
     settle();
-    landextra(EXTRA_ZOMBIEKILLER);
+    landextra(ITEM_ZOMBIEKILLER);
     press(slot(1).cardx + 48, slot(1).cardy + 70);
-    EXPECT_EQ(ex.zombietarget, 1);
+    EXPECT_EQ(extras.zombietarget, 1);
     EXPECT_EQ(akt().stats[3], 1);
     frame(20);
     EXPECT_EQ(slot(1).cardtype, 9);
@@ -177,7 +177,7 @@ TEST_F(Extras, BlasterClearsAStackWithItsCoveredCards) {
     settle();
     ASSERT_EQ(slot(3).cardopen, 1);
     ASSERT_EQ(akt().stack[1].stackleft, 3);
-    landextra(EXTRA_ZOMBIEBLASTER);
+    landextra(ITEM_ZOMBIEBLASTER);
     press(slot(3).cardx + 48, slot(3).cardy + 100);
     frame(EXTRA_ZOMBIETICKS);
     for (int i = 1; i <= 3; i++) EXPECT_EQ(slot(i).cardtype, 0) << i;
@@ -192,16 +192,16 @@ TEST_F(Extras, OctopusOnAShortStableTakesTheFirstThreeEligibleCards) {
     startplay(2, 5);
     settle();
     akt().stablecount = 3;
-    landextra(EXTRA_OCTOPUS);
+    landextra(ITEM_OCTOPUS);
     frame();
-    EXPECT_EQ(ex.octopicks, 3);
-    EXPECT_EQ(ex.pick[1].slot, 2);
-    EXPECT_EQ(ex.pick[2].slot, 3);
-    EXPECT_EQ(ex.pick[3].slot, 4);
+    EXPECT_EQ(extras.octopicks, 3);
+    EXPECT_EQ(extras.pick[1].slot, 2);
+    EXPECT_EQ(extras.pick[2].slot, 3);
+    EXPECT_EQ(extras.pick[3].slot, 4);
     frame(EXTRA_LONGTICKS);
     for (int i : {2, 3, 4}) EXPECT_EQ(slot(i).cardtype, 0) << i;
     EXPECT_NE(slot(5).cardtype, 0);
-    EXPECT_EQ(ex.counter[EXTRA_OCTOPUS], 0);
+    EXPECT_EQ(extras.counter[ITEM_OCTOPUS], 0);
 }
 
 TEST_F(Extras, SpongeExtraTurnsAFreeSpongeToolIntoAFishslap) {
@@ -210,7 +210,7 @@ TEST_F(Extras, SpongeExtraTurnsAFreeSpongeToolIntoAFishslap) {
     lay(3, 8, 416, 100, 3, 1, LOCK_OIL, 0, 0);
     startplay(2, 5);
     settle();
-    landextra(EXTRA_SPONGE);
+    landextra(ITEM_SPONGE);
     frame();
     EXPECT_EQ(slot(1).cardtype, CT_FISHSLAP);
     EXPECT_EQ(slot(2).cardtype, CT_TOOL);  // the lamp stays a lamp
@@ -225,11 +225,11 @@ TEST_F(Extras, RandomBecomesOneOfNineAndKeepsTheCardFromBefore) {
     row({9});
     startplay(2, 5);
     settle();
-    landextra(EXTRA_RANDOM);
+    landextra(ITEM_RANDOM);
     frame(EXTRA_RANDOMTICKS);
-    EXPECT_EQ(ex.counter[EXTRA_RANDOM], 0);
-    ASSERT_GE(ex.randompick, 1);
-    ASSERT_LE(ex.randompick, 9);
+    EXPECT_EQ(extras.counter[ITEM_RANDOM], 0);
+    ASSERT_GE(extras.randompick, 1);
+    ASSERT_LE(extras.randompick, 9);
     EXPECT_EQ(akt().aktsave, 5);
 }
 
@@ -252,7 +252,7 @@ TEST_F(Extras, LoyalHelpersComeBackAfterUse) {
     row({9});
     startplay(2, 7);
     akt().helpers[4] = 1;
-    akt().items[ITEM_HELPERSBACK] = 1;
+    akt().items[ITEM_HELPERRETURN] = 1;
     settle();
     usehelper(4);
     EXPECT_EQ(akt().helpers[4], 0);
@@ -268,16 +268,16 @@ TEST_F(Extras, FirstVisitGiftOnLevelTwoComesOnce) {
     settle();
     gs.leveltick = FIRSTVISIT_TICK;
     frame();
-    EXPECT_GT(ex.helperarrive[3], 0);
-    EXPECT_EQ(ex.helperarrive[5], 0);  // already there
-    EXPECT_GT(ex.helperarrive[7], 0);
+    EXPECT_GT(extras.helperarrive[3], 0);
+    EXPECT_EQ(extras.helperarrive[5], 0);  // already there
+    EXPECT_GT(extras.helperarrive[7], 0);
     frame(HELPER_ARRIVETICKS);
     EXPECT_EQ(akt().helpers[3], 1);
     EXPECT_EQ(akt().helpers[7], 1);
     akt().helpers[3] = 0;
     gs.leveltick = FIRSTVISIT_TICK;
     frame();
-    EXPECT_EQ(ex.helperarrive[3], 0);
+    EXPECT_EQ(extras.helperarrive[3], 0);
 }
 
 }  // namespace

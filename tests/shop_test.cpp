@@ -134,30 +134,30 @@ TEST_F(ShopTest, EscapeHidesTheGiftNoticeAndClosesTheShopInOneFrame) {
 TEST_F(ShopTest, BuyingAnExtraFillsTheFirstFreeSlotAndSaves) {
     akt().shopgift = 1;
     akt().pearls = 1000;
-    akt().extrabar[1] = EXTRA_CRAB;
+    akt().extrabar[1] = ITEM_CRAB;
     open();
-    clickitem(EXTRA_OCTOPUS);
-    EXPECT_EQ(akt().extrabar[2], EXTRA_OCTOPUS);
+    clickitem(ITEM_OCTOPUS);
+    EXPECT_EQ(akt().extrabar[2], ITEM_OCTOPUS);
     EXPECT_EQ(akt().pearls, 450);
-    EXPECT_EQ(saved().extrabar[2], EXTRA_OCTOPUS);
+    EXPECT_EQ(saved().extrabar[2], ITEM_OCTOPUS);
 }
 
 TEST_F(ShopTest, FullSlotsRefuseAnExtraAndTakeNoPearls) {
     akt().shopgift = 1;
     akt().pearls = 1000;
-    for (int i = 1; i <= 3; i++) akt().extrabar[i] = EXTRA_SPONGE;
+    for (int i = 1; i <= 3; i++) akt().extrabar[i] = ITEM_SPONGE;
     open();
-    clickitem(EXTRA_FISHSLAP);
+    clickitem(ITEM_FISHSLAP);
     EXPECT_EQ(akt().pearls, 1000);
     EXPECT_EQ(shop.nopearls, 0);
-    for (int i = 1; i <= 3; i++) EXPECT_EQ(akt().extrabar[i], EXTRA_SPONGE);
+    for (int i = 1; i <= 3; i++) EXPECT_EQ(akt().extrabar[i], ITEM_SPONGE);
 }
 
 TEST_F(ShopTest, TakingAnExtraOutRefundsItsFullPrice) {
     akt().shopgift = 1;
     akt().pearls = 100;
     akt().items[29] = 1;  // bought at half price, refunded at full
-    akt().extrabar[2] = EXTRA_TURNALLUP;
+    akt().extrabar[2] = ITEM_TURNALLUP;
     open();
     float py = disp.gfxheight + 56 - 5.0f * pop.popupfade;
     click(171 - 1, py - 52);
@@ -171,7 +171,7 @@ TEST_F(ShopTest, NotEnoughPearlsShowsTheNoticeForItsTime) {
     akt().shopgift = 1;
     akt().pearls = 100;
     open();
-    clickitem(EXTRA_ZOMBIEBLASTER);
+    clickitem(ITEM_ZOMBIEBLASTER);
     EXPECT_EQ(akt().pearls, 100);
     EXPECT_EQ(akt().extrabar[1], 0);
     EXPECT_GT(shop.nopearls, 0);
@@ -183,16 +183,16 @@ TEST_F(ShopTest, RefillCostsByMissingHelpers) {
     akt().shopgift = 1;
     akt().pearls = 1000;
     for (int i = 1; i <= 9; i++) akt().helpers[i] = 1;
-    EXPECT_EQ(shopprice(ITEM_REFILL), 0);
-    EXPECT_EQ(shopbuy(ITEM_REFILL), 0);  // nothing to refill: counts as owned
+    EXPECT_EQ(shopprice(ITEM_HELPERREFILL), 0);
+    EXPECT_EQ(shopbuy(ITEM_HELPERREFILL), 0);  // nothing to refill: counts as owned
     for (int i : {2, 4, 6, 8}) akt().helpers[i] = 0;
-    EXPECT_EQ(shopprice(ITEM_REFILL), 600);
+    EXPECT_EQ(shopprice(ITEM_HELPERREFILL), 600);
     open();
     click(disp.gfxwidth - 188.0f, disp.gfxheight - 54.0f);
     EXPECT_EQ(akt().pearls, 400);
     for (int i = 1; i <= 9; i++) EXPECT_EQ(akt().helpers[i], 1) << i;
     akt().helpers[3] = 0;  // a later refill is possible again
-    EXPECT_EQ(shopbuy(ITEM_REFILL), 1);
+    EXPECT_EQ(shopbuy(ITEM_HELPERREFILL), 1);
     EXPECT_EQ(akt().pearls, 250);
 }
 
@@ -207,7 +207,7 @@ TEST_F(ShopTest, Item29HalvesEveryPriceShownAndCharged) {
     akt().shopgift = 1;
     akt().pearls = 1000;
     open();
-    clickitem(EXTRA_ZOMBIEKILLER);
+    clickitem(ITEM_ZOMBIEKILLER);
     EXPECT_EQ(akt().pearls, 775);
 }
 

@@ -9,16 +9,18 @@
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
+#include "core/statids.h"
 #include "menus/popups.h"
+#include "meta/trophies.h"
+#include "meta/trophyids.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/sound.h"
 #include "story/story.h"
 
-Extras ex;
+Extras extras;
 ExtraImages extraimg;
 
 namespace {
@@ -27,14 +29,14 @@ namespace {
 constexpr int CHAR_CLOWNFISH = 1, CHAR_SHARK = 2, CHAR_CRAB = 5;
 
 const int slotxs[EXTRASLOTS + 1] = {0, 19, 122, 225};
-const int helperdx[HELPERS + 1] = {0, -139, -103, -64, -38, 12, 36, 84, 115, 155};
-const int helperdy[HELPERS + 1] = {0, 51, 2, 50, -18, 48, -11, 36, -9, 18};
+const int helperdx[MAXHELPERS + 1] = {0, -139, -103, -64, -38, 12, 36, 84, 115, 155};
+const int helperdy[MAXHELPERS + 1] = {0, 51, 2, 50, -18, 48, -11, 36, -9, 18};
 // aktcard code by extra kind (kind 3 is no extra)
-const int aktcodes[MAXEXTRAKIND + 1] = {0, 124, 125, 0, 126, 128, 133, 130, 131, 134, 135, 136, 127};
+const int aktcodes[ITEM_LASTEXTRA + 1] = {0, 124, 125, 0, 126, 128, 133, 130, 131, 134, 135, 136, 127};
 // what the random extra becomes, by rand(1, 9)
-const int randomkinds[10] = {0,           EXTRA_FISHSLAP, EXTRA_ZOMBIEKILLER, EXTRA_ZOMBIEBLASTER,
-                             EXTRA_TURNALLUP, EXTRA_CRAB, EXTRA_OCTOPUS,   EXTRA_SPONGE,
-                             EXTRA_LIGHT, EXTRA_ANTIPLANT};
+const int randomkinds[10] = {0,           ITEM_FISHSLAP, ITEM_ZOMBIEKILLER, ITEM_ZOMBIEBLASTER,
+                             ITEM_TURNALLUP, ITEM_CRAB, ITEM_OCTOPUS,   ITEM_SPONGE,
+                             ITEM_LIGHT, ITEM_ANTIPLANT};
 
 int aktx() { return disp.uixoff + 532; }
 int akty() { return cg.stabley; }
@@ -57,15 +59,15 @@ bool justclicked() { return in.mhit1 && in.mdowntime1 <= 1; }
 
 bool flying() {
     for (int i = 1; i <= EXTRASLOTS; i++)
-        if (ex.flight[i] > 0) return true;
-    for (int i = 1; i <= HELPERS; i++)
-        if (ex.helperflight[i] > 0) return true;
+        if (extras.flight[i] > 0) return true;
+    for (int i = 1; i <= MAXHELPERS; i++)
+        if (extras.helperflight[i] > 0) return true;
     return false;
 }
 
 bool anyextraactive() {
-    for (int k = 1; k <= MAXEXTRAKIND; k++)
-        if (ex.counter[k] > 0) return true;
+    for (int k = 1; k <= ITEM_LASTEXTRA; k++)
+        if (extras.counter[k] > 0) return true;
     return false;
 }
 
@@ -73,16 +75,16 @@ bool anyextraactive() {
 void drawcharacter(int k, int pose, float x, float y, float scale, bool faceleft, float alpha) {
     if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES) return;
     float a = pf::getalpha();
-    setdraw(0, faceleft ? -scale : scale, scale, 3, a * alpha);
+    setdraw(0, faceleft ? -scale : scale, scale, BLEND_ALPHA, a * alpha);
     drawimg(storyimg.character[k][pose], x, y);
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
 }
 
 void aktglow() {
     float a = pf::getalpha();
-    setdraw(0, 1, 1, 4, a * (0.35f + 0.25f * (float)pf::sindeg(8.0 * core.framecount)));
+    setdraw(0, 1, 1, BLEND_LIGHT, a * (0.35f + 0.25f * (float)pf::sindeg(8.0 * core.framecount)));
     drawimg(art.glow, aktx() - 6, akty() - 7);
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
 }
 
 // The removal rewards; `octopus` leaves out the marker's and the 5 points
@@ -138,29 +140,29 @@ void startkind(int kind) {
     p.aktcard = aktcodes[kind];
     p.aktvalue = NOVALUE;
     switch (kind) {
-    case EXTRA_FISHSLAP: PlayS(40, 171); break;
-    case EXTRA_BLOWFISH: endwithdraw(); break;
-    case EXTRA_CRAB:
-        PlayS(14, aktx());
-        ex.counter[kind] = 1;
+    case ITEM_FISHSLAP: PlayS(SND_BFGSLAP, 171); break;
+    case ITEM_BLOWFISH: endwithdraw(); break;
+    case ITEM_CRAB:
+        PlayS(SND_CRAB1, aktx());
+        extras.counter[kind] = 1;
         break;
-    case EXTRA_RANDOM:
-        PlayS(39, aktx());
-        ex.counter[kind] = 1;
+    case ITEM_RANDOM:
+        PlayS(SND_RANDOMEXTRA1, aktx());
+        extras.counter[kind] = 1;
         break;
-    default: ex.counter[kind] = 1; break;
+    default: extras.counter[kind] = 1; break;
     }
 }
 
 // ---- the extras at work ------------------------------------------------------------
 
 void finish(int kind) {
-    ex.counter[kind] = 0;
+    extras.counter[kind] = 0;
     restoreakt();
 }
 
 void zombiekiller() {
-    int& n = ex.counter[EXTRA_ZOMBIEKILLER];
+    int& n = extras.counter[ITEM_ZOMBIEKILLER];
     Profile& p = akt();
     aktglow();
     if (n == 1) {
@@ -172,28 +174,28 @@ void zombiekiller() {
             p.card[i].cardshake = 20;
             if (justclicked() && pop.popup == 0) {
                 in.mhit1 = 0;
-                PlayS(72, in.mx);
-                ex.zombietarget = i;
+                PlayS(SND_CLOWNYFIGHT, in.mx);
+                extras.zombietarget = i;
                 n = 2;
-                countuse(3, 3);
+                countuse(STAT_ZOMBIEKILLER, TROPHY_ZOMBIEKILLER);
                 break;
             }
         }
         if (!any) {  // nothing left to choose: the extra must not hold the table
-            finish(EXTRA_ZOMBIEKILLER);
+            finish(ITEM_ZOMBIEKILLER);
             return;
         }
         if (n == 1) {
             float a = pf::getalpha();
-            setdraw(0, 1, 1, 4, a * 0.6f);
+            setdraw(0, 1, 1, BLEND_LIGHT, a * 0.6f);
             drawimg(uiimages.cursorglowimg, in.mx, in.my);
-            setdraw(0, 1, 1, 3, a);
+            setdraw(0, 1, 1, BLEND_ALPHA, a);
             drawcharacter(CHAR_CLOWNFISH, 8, in.mx + 55, in.my + 10, 0.3f, false, 1);
         }
         return;
     }
     int t = ++n;
-    int s = ex.zombietarget;
+    int s = extras.zombietarget;
     if (validslot(s)) {
         const CardSlot& c = p.card[s];
         float cx = c.cardx + disp.uixoff + 48, cy = c.cardy + 71;
@@ -212,13 +214,13 @@ void zombiekiller() {
         if (t == 23) removecard(s, false);
     }
     if (t >= EXTRA_ZOMBIETICKS) {
-        ex.zombietarget = 0;
-        finish(EXTRA_ZOMBIEKILLER);
+        extras.zombietarget = 0;
+        finish(ITEM_ZOMBIEKILLER);
     }
 }
 
 void zombieblaster() {
-    int& n = ex.counter[EXTRA_ZOMBIEBLASTER];
+    int& n = extras.counter[ITEM_ZOMBIEBLASTER];
     Profile& p = akt();
     aktglow();
     if (n == 1) {
@@ -230,7 +232,7 @@ void zombieblaster() {
             if (mouseoncard(i)) hover = i;
         }
         if (!any) {
-            finish(EXTRA_ZOMBIEBLASTER);
+            finish(ITEM_ZOMBIEBLASTER);
             return;
         }
         if (hover) {
@@ -240,50 +242,50 @@ void zombieblaster() {
                     p.card[j].cardshake = 20;
             if (justclicked() && pop.popup == 0) {
                 in.mhit1 = 0;
-                ex.blasterstack = st;
-                ex.zombietarget = hover;  // where the shark aims
+                extras.blasterstack = st;
+                extras.zombietarget = hover;  // where the shark aims
                 n = 2;
-                countuse(4, 4);
+                countuse(STAT_ZOMBIEBLASTER, TROPHY_ZOMBIEBLASTER);
             }
         }
         if (n == 1) {
             float a = pf::getalpha();
-            setdraw(0, 1, 1, 4, a * 0.6f);
+            setdraw(0, 1, 1, BLEND_LIGHT, a * 0.6f);
             drawimg(uiimages.cursorglowimg, in.mx, in.my);
-            setdraw(0, 1, 1, 3, a);
+            setdraw(0, 1, 1, BLEND_ALPHA, a);
             drawcharacter(CHAR_SHARK, 8, in.mx + 60, in.my + 10, 0.3f, false, 1);
             return;
         }
     }
     int t = n;
     if (t == 2) {
-        PlayS(73, in.mx);
-        ex.blasterleft = in.mx < disp.midx ? 1 : 0;
+        PlayS(SND_SHARKYFIGHT, in.mx);
+        extras.blasterleft = in.mx < disp.midx ? 1 : 0;
     }
     n++;
-    int s = ex.zombietarget;
+    int s = extras.zombietarget;
     if (validslot(s)) {
         const CardSlot& c = p.card[s];
         float tx = c.cardx + disp.uixoff + 48, ty = c.cardy + 71;
-        float from = ex.blasterleft ? -160.0f : disp.gfxwidth + 160.0f;
+        float from = extras.blasterleft ? -160.0f : disp.gfxwidth + 160.0f;
         float x;
         if (t <= 22) x = from + (tx - from) * (t - 2) / 20.0f;
         else x = tx + (tx - from) * (t - 22) / 20.0f;  // and on through, out the other side
         int pose = t < 18 ? 8 : t < 30 ? 5 : 6;
-        drawcharacter(CHAR_SHARK, pose, x, ty, 0.5f, !ex.blasterleft, 1);
-        if (t % 2 == 0) spawnbubble((int)x + (ex.blasterleft ? -60 : 60), (int)ty + pf::rand(-30, 30), 0);
+        drawcharacter(CHAR_SHARK, pose, x, ty, 0.5f, !extras.blasterleft, 1);
+        if (t % 2 == 0) spawnbubble((int)x + (extras.blasterleft ? -60 : 60), (int)ty + pf::rand(-30, 30), 0);
         if (t == 22) {
             for (int j = 1; j <= MAXCARDS; j++) {
                 const CardSlot& o = p.card[j];
-                bool instack = ex.blasterstack > 0 ? o.cardstack == ex.blasterstack : j == s;
+                bool instack = extras.blasterstack > 0 ? o.cardstack == extras.blasterstack : j == s;
                 if (o.cardtype > 0 && instack) removecard(j, false);
             }
         }
     }
     if (n >= EXTRA_ZOMBIETICKS) {
-        ex.zombietarget = 0;
-        ex.blasterstack = 0;
-        finish(EXTRA_ZOMBIEBLASTER);
+        extras.zombietarget = 0;
+        extras.blasterstack = 0;
+        finish(ITEM_ZOMBIEBLASTER);
     }
 }
 
@@ -292,19 +294,19 @@ bool octopuseligible(int slot) {
     int t = akt().card[slot].cardtype;
     if (!((t >= 1 && t <= 13) || t == CT_HELPER || t == CT_TOOL || t == CT_FISHSLAP || t == CT_BONUS)) return false;
     for (int k = 1; k <= 3; k++)
-        if (ex.pick[k].slot == slot) return false;
+        if (extras.pick[k].slot == slot) return false;
     return true;
 }
 
 void octopuspicks() {
     Profile& p = akt();
     int r = p.stablecount <= 3 ? 1 : p.stablecount <= 9 ? 10 : 30;
-    for (int k = 1; k <= 3; k++) ex.pick[k] = OctopusPick{};
-    ex.octopicks = 0;
-    for (int pass = 1; pass <= 1200 && ex.octopicks < 3; pass++) {
-        for (int i = 1; i <= MAXCARDS && ex.octopicks < 3; i++) {
+    for (int k = 1; k <= 3; k++) extras.pick[k] = OctopusPick{};
+    extras.octopicks = 0;
+    for (int pass = 1; pass <= 1200 && extras.octopicks < 3; pass++) {
+        for (int i = 1; i <= MAXCARDS && extras.octopicks < 3; i++) {
             if (!octopuseligible(i) || pf::rand(1, r) != 1) continue;
-            OctopusPick& pk = ex.pick[++ex.octopicks];
+            OctopusPick& pk = extras.pick[++extras.octopicks];
             pk.slot = i;
             const CardSlot& c = p.card[i];
             pk.x = (float)(c.cardx + disp.uixoff);
@@ -313,8 +315,8 @@ void octopuspicks() {
             addpoints(5, (int)pk.x + 48, (int)pk.y + 71);
         }
     }
-    countuse(5, 5);
-    pf::logline("octopus picks: " + std::to_string(ex.octopicks));
+    countuse(STAT_OCTOPUS, TROPHY_OCTOPUS);
+    pf::logline("octopus picks: " + std::to_string(extras.octopicks));
 }
 
 // One tentacle: the strips of the picture stacked from its tip (top) down to
@@ -334,29 +336,29 @@ void drawtentacle(float tipx, float tipy, int t, int k) {
 }
 
 void octopus() {
-    int& n = ex.counter[EXTRA_OCTOPUS];
+    int& n = extras.counter[ITEM_OCTOPUS];
     if (n == 1) {
         octopuspicks();
-        if (ex.octopicks == 0) {
+        if (extras.octopicks == 0) {
             n = 0;
             endwithdraw();
             return;
         }
-        PlayS(70, aktx());
+        PlayS(SND_OCTOPUS1, aktx());
     }
     aktglow();
     int t = n++;
     bool firsttaken = false;
-    for (int k = 1; k <= ex.octopicks; k++) firsttaken |= ex.pick[k].carried > 0;
-    for (int k = 1; k <= ex.octopicks; k++) {
-        OctopusPick& pk = ex.pick[k];
+    for (int k = 1; k <= extras.octopicks; k++) firsttaken |= extras.pick[k].carried > 0;
+    for (int k = 1; k <= extras.octopicks; k++) {
+        OctopusPick& pk = extras.pick[k];
         int start = 5 + 20 * (k - 1);
         if (t < start) continue;
         float cx = pk.x + 48, cy = pk.y + 71;
         if (pk.reach < 100) {
             pk.reach = std::min(100, pk.reach + 3);
             if (pk.reach == 100 && validslot(pk.slot)) {
-                if (!firsttaken) PlayS(71, (int)cx);
+                if (!firsttaken) PlayS(SND_OCTOPUS2, (int)cx);
                 firsttaken = true;
                 removecard(pk.slot, true);
                 pk.carried = 1;
@@ -368,60 +370,60 @@ void octopus() {
         tip += pk.carried * pk.carried * 0.05f;  // sinking with the card it holds
         if (pk.carried > 0) {
             float a = pf::getalpha();
-            setdraw(4 * (float)pf::sindeg(6.0 * t), 1, 1, 3, a * std::max(0.0f, 1 - pk.carried / 90.0f));
+            setdraw(4 * (float)pf::sindeg(6.0 * t), 1, 1, BLEND_ALPHA, a * std::max(0.0f, 1 - pk.carried / 90.0f));
             drawimg(pk.face, cx - 48, tip - 71);
-            setdraw(0, 1, 1, 3, a);
+            setdraw(0, 1, 1, BLEND_ALPHA, a);
         }
         drawtentacle(cx - 69, tip + 20, t, k);
     }
     if (n >= EXTRA_LONGTICKS) {
         n = 0;
-        for (int k = 1; k <= 3; k++) ex.pick[k] = OctopusPick{};
-        ex.octopicks = 0;
+        for (int k = 1; k <= 3; k++) extras.pick[k] = OctopusPick{};
+        extras.octopicks = 0;
         endwithdraw();
     }
 }
 
 void crab() {
-    int& n = ex.counter[EXTRA_CRAB];
+    int& n = extras.counter[ITEM_CRAB];
     Profile& p = akt();
     int t = n++;
-    if (t == 2) countuse(6, 6);
+    if (t == 2) countuse(STAT_CRAB, TROPHY_CRAB);
     for (int i = 1; i <= MAXCARDS; i++)
         if (freecard(i)) p.card[i].cardshake = std::max(p.card[i].cardshake, 6);
-    if (in.mdown1 && in.mdowntime1 == 1) PlayS(74, in.mx);
+    if (in.mdown1 && in.mdowntime1 == 1) PlayS(SND_CRAB2, in.mx);
     float fade = std::min(1.0f, 0.1f * t) * std::min(1.0f, 0.1f * (EXTRA_LONGTICKS - t));
     drawcharacter(CHAR_CRAB, 1, in.mx + 40, in.my + 50, 0.32f, false, std::max(0.0f, fade));
     if (t % 2 == 0) spawnbubble(pf::rand(0, disp.gfxwidth), disp.gfxheight - pf::rand(0, 20), 0);
-    if (n >= EXTRA_LONGTICKS) finish(EXTRA_CRAB);
+    if (n >= EXTRA_LONGTICKS) finish(ITEM_CRAB);
 }
 
 void randomextra() {
-    int& n = ex.counter[EXTRA_RANDOM];
+    int& n = extras.counter[ITEM_RANDOM];
     int t = n++;
     if (t % 2 == 0) spawnbubble(aktx() + pf::rand(10, 86), akty() + pf::rand(10, 132), 0);
     if (n < EXTRA_RANDOMTICKS) return;
     Profile& p = akt();
-    ex.randompick = pf::rand(1, 9);
-    int kind = randomkinds[ex.randompick];
+    extras.randompick = pf::rand(1, 9);
+    int kind = randomkinds[extras.randompick];
     n = 0;
     p.aktcard = aktcodes[kind];
-    if (kind == EXTRA_FISHSLAP) PlayS(40, aktx());
-    else ex.counter[kind] = 1;
-    if (kind == EXTRA_CRAB) PlayS(14, aktx());
+    if (kind == ITEM_FISHSLAP) PlayS(SND_BFGSLAP, aktx());
+    else extras.counter[kind] = 1;
+    if (kind == ITEM_CRAB) PlayS(SND_CRAB1, aktx());
     effburst(aktx() + 48, akty() + 71, 20, 1);
 }
 
 // Sponge, light, antiplant (one lock each) and turnallup (all three).
 void cleaner(int kind) {
-    int& n = ex.counter[kind];
+    int& n = extras.counter[kind];
     Profile& p = akt();
     int t = n++;
     if (t == 1) {
         int ax = aktx() + 48, ay = akty() + 71;
-        if (kind == EXTRA_TURNALLUP) PlayS(48, aktx());
+        if (kind == ITEM_TURNALLUP) PlayS(SND_TURNALLUP, aktx());
         addpoints(5, ax, ay);
-        int lock = kind == EXTRA_TURNALLUP ? 0 : kind - EXTRA_SPONGE + 1;
+        int lock = kind == ITEM_TURNALLUP ? 0 : kind - ITEM_SPONGE + 1;
         for (int l = LOCK_OIL; l <= LOCK_PLANTS; l++)
             if (lock == 0 || lock == l) startunlock(l, ax, ay);
         for (int i = 1; i <= MAXCARDS; i++) {
@@ -452,11 +454,11 @@ void flystep(int counter, float& x, float& y) {
 
 void landextra(int slot) {
     Profile& p = akt();
-    int kind = ex.flykind;
-    ex.flight[slot] = 0;
-    ex.flyslot = ex.flykind = 0;
+    int kind = extras.flykind;
+    extras.flight[slot] = 0;
+    extras.flyslot = extras.flykind = 0;
     p.extrabar[slot] = 0;
-    if (kind < 1 || kind > MAXEXTRAKIND || !aktcodes[kind]) return;
+    if (kind < 1 || kind > ITEM_LASTEXTRA || !aktcodes[kind]) return;
     p.aktsave = p.aktcard;
     p.aktsavevalue = p.aktvalue;
     startkind(kind);
@@ -467,18 +469,18 @@ void landextra(int slot) {
 
 int extraslotx(int slot) { return slot >= 1 && slot <= EXTRASLOTS ? slotxs[slot] : 0; }
 
-int extraaktcode(int kind) { return kind >= 1 && kind <= MAXEXTRAKIND ? aktcodes[kind] : 0; }
+int extraaktcode(int kind) { return kind >= 1 && kind <= ITEM_LASTEXTRA ? aktcodes[kind] : 0; }
 
 Img extraimage(int kind) {
     int code = extraaktcode(kind);
     return code ? aktcardimage(code) : nullptr;
 }
 
-bool crabactive() { return ex.counter[EXTRA_CRAB] > 0; }
+bool crabactive() { return extras.counter[ITEM_CRAB] > 0; }
 
 bool otherextraactive() {
-    for (int k = 1; k <= MAXEXTRAKIND; k++)
-        if (k != EXTRA_CRAB && ex.counter[k] > 0) return true;
+    for (int k = 1; k <= ITEM_LASTEXTRA; k++)
+        if (k != ITEM_CRAB && extras.counter[k] > 0) return true;
     return false;
 }
 
@@ -492,14 +494,14 @@ void restoreakt() {
 }
 
 void runextras() {
-    if (ex.counter[EXTRA_ZOMBIEKILLER] > 0) zombiekiller();
-    if (ex.counter[EXTRA_ZOMBIEBLASTER] > 0) zombieblaster();
-    if (ex.counter[EXTRA_TURNALLUP] > 0) cleaner(EXTRA_TURNALLUP);
-    if (ex.counter[EXTRA_RANDOM] > 0) randomextra();
-    if (ex.counter[EXTRA_OCTOPUS] > 0) octopus();
-    if (ex.counter[EXTRA_CRAB] > 0) crab();
-    for (int k : {EXTRA_SPONGE, EXTRA_LIGHT, EXTRA_ANTIPLANT})
-        if (ex.counter[k] > 0) cleaner(k);
+    if (extras.counter[ITEM_ZOMBIEKILLER] > 0) zombiekiller();
+    if (extras.counter[ITEM_ZOMBIEBLASTER] > 0) zombieblaster();
+    if (extras.counter[ITEM_TURNALLUP] > 0) cleaner(ITEM_TURNALLUP);
+    if (extras.counter[ITEM_RANDOM] > 0) randomextra();
+    if (extras.counter[ITEM_OCTOPUS] > 0) octopus();
+    if (extras.counter[ITEM_CRAB] > 0) crab();
+    for (int k : {ITEM_SPONGE, ITEM_LIGHT, ITEM_ANTIPLANT})
+        if (extras.counter[k] > 0) cleaner(k);
     if (anyextraactive()) cg.extrabusy = 1;
 }
 
@@ -510,12 +512,12 @@ void drawextrabar() {
     float a = pf::getalpha();
     for (int i = 1; i <= EXTRASLOTS; i++) {
         int kind = p.extrabar[i];
-        if (ex.flight[i] > 0) {
-            ex.flight[i]++;
-            flystep(ex.flight[i], ex.flyx, ex.flyy);
-            drawimg(extraimage(ex.flykind), ex.flyx, ex.flyy);
-            if (ex.flight[i] % 2 == 0) spawnbubble((int)ex.flyx + pf::rand(0, CARDW), (int)ex.flyy + pf::rand(0, CARDH), 0);
-            if (ex.flight[i] >= EXTRA_FLIGHTTICKS) landextra(i);
+        if (extras.flight[i] > 0) {
+            extras.flight[i]++;
+            flystep(extras.flight[i], extras.flyx, extras.flyy);
+            drawimg(extraimage(extras.flykind), extras.flyx, extras.flyy);
+            if (extras.flight[i] % 2 == 0) spawnbubble((int)extras.flyx + pf::rand(0, CARDW), (int)extras.flyy + pf::rand(0, CARDH), 0);
+            if (extras.flight[i] >= EXTRA_FLIGHTTICKS) landextra(i);
             continue;
         }
         Img img = extraimage(kind);
@@ -524,27 +526,27 @@ void drawextrabar() {
         bool over = overmask(popimg.collimg, img, x, y) && cg.inputok;
         drawimg(img, x, y);
         if (!over || pop.popup != 0 || cg.gamestat != 2) continue;
-        setdraw(0, 1, 1, 4, a * 0.3f);
+        setdraw(0, 1, 1, BLEND_LIGHT, a * 0.3f);
         drawimg(art.glow, x - 6, h - 155);
-        setdraw(0, 1, 1, 3, a);
-        hk.tooltip = kind + 1;
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
+        hud.tooltip = kind + 1;
         if (!justclicked()) continue;
         in.mhit1 = 0;
         // one flight at a time, onto a settled aktcard, never over a working extra
         if (flying() || anyextraactive() || p.movestep != 0 || p.aktflip < 20) continue;
-        ex.flight[i] = 1;
-        ex.flyslot = i;
-        ex.flykind = kind;
-        ex.flyx = (float)x;
-        ex.flyy = (float)y;
+        extras.flight[i] = 1;
+        extras.flyslot = i;
+        extras.flykind = kind;
+        extras.flyx = (float)x;
+        extras.flyy = (float)y;
         cg.combo++;
         addpoints(5, x + 48, h - 78);
-        PlayS(33, x);
+        PlayS(SND_EXTRACARDSELECTION, x);
         p.levelcount1++;
         effburst(x + 48, y + 71, 12, 1);
         effframe(x + 48, y + 71);
-        p.stats[7]++;
-        if (p.stats[7] > 74) wintrophy(7);
+        p.stats[STAT_EXTRASUSED]++;
+        if (p.stats[STAT_EXTRASUSED] > 74) wintrophy(TROPHY_EXTRAS);
     }
     drawimg(hudimg.extrabarfront, 171, h - 23);
 }
@@ -554,33 +556,33 @@ void drawhelpers() {
     int w = disp.gfxwidth, h = disp.gfxheight;
     float a = pf::getalpha();
     drawimg(hudimg.helpersbar, w - 188, h - 56);
-    ex.hovered = 0;
+    extras.hovered = 0;
     bool found = false;
-    for (int i = HELPERS; i >= 1; i--) {
+    for (int i = MAXHELPERS; i >= 1; i--) {
         float x = (float)(w - 190 + helperdx[i]), y = (float)(h - 107 + helperdy[i]);
         Img img = extraimg.helper[i];
-        if (p.helpers[i] > 0 && ex.helperflight[i] == 0) {
+        if (p.helpers[i] > 0 && extras.helperflight[i] == 0) {
             int hh = img ? pf::imageheight(img) : 0;
             drawimg(extraimg.helpershadow, x, y + hh / 2.0f - 2);
             if (!found && overmask(popimg.coll3img, img, x, y)) {
                 found = true;
-                if (cg.inputok) ex.hovered = i;
+                if (cg.inputok) extras.hovered = i;
             }
-            int& b = ex.helperblink[i];
+            int& b = extras.helperblink[i];
             if (b == 0 && pf::rand(1, 400) == 1) b = 1;
             else if (b > 0 && ++b > 14) b = 0;
             drawimg(b > 0 ? extraimg.helperblink[i] : img, x, y);
-            if (ex.hovered == i && cg.gamestat == 2) {
-                setdraw(0, 1, 1, 4, a * 0.65f);
+            if (extras.hovered == i && cg.gamestat == 2) {
+                setdraw(0, 1, 1, BLEND_LIGHT, a * 0.65f);
                 drawimg(img, x, y);
-                setdraw(0, 1, 1, 3, a);
+                setdraw(0, 1, 1, BLEND_ALPHA, a);
                 if (justclicked() && pop.popup == 0) {
                     in.mhit1 = 0;
                     if (!flying() && p.movestep == 0 && p.aktflip >= 20) {
-                        PlayS(5, in.mx);
-                        ex.helperflight[i] = 1;
-                        ex.flyx = x - CARDW / 2.0f;
-                        ex.flyy = y - CARDH / 2.0f;
+                        PlayS(SND_TURNUP, in.mx);
+                        extras.helperflight[i] = 1;
+                        extras.flyx = x - CARDW / 2.0f;
+                        extras.flyy = y - CARDH / 2.0f;
                         cg.combo++;
                         addpoints(5, (int)x, (int)y);
                         p.levelcount2++;
@@ -588,67 +590,67 @@ void drawhelpers() {
                 }
             }
         }
-        if (ex.helperflight[i] > 0) {
-            int& f = ex.helperflight[i];
+        if (extras.helperflight[i] > 0) {
+            int& f = extras.helperflight[i];
             f++;
-            flystep(f, ex.flyx, ex.flyy);
-            drawimg(art.helpercard[i], ex.flyx, ex.flyy);
+            flystep(f, extras.flyx, extras.flyy);
+            drawimg(art.helpercard[i], extras.flyx, extras.flyy);
             if (f >= EXTRA_FLIGHTTICKS) {
                 f = 0;
                 p.aktcard = AKT_HELPER + i;
                 p.aktvalue = i;
                 p.helpers[i] = 0;
                 effburst(aktx() + 48, akty() + 71, 15, 1);
-                if (p.items[23] > 0) ex.helperarrive[i] = 1;
+                if (p.items[ITEM_HELPERRETURN] > 0) extras.helperarrive[i] = 1;
             }
         }
-        int& n = ex.helperarrive[i];
+        int& n = extras.helperarrive[i];
         if (n > 0) {
             if (n == 1) {
-                PlayS(47, (int)x);
-                PlayS(55, (int)x);
+                PlayS(SND_GLITTER, (int)x);
+                PlayS(SND_EARNPLANT, (int)x);
             }
             n++;
             spawnbubble((int)x + pf::rand(-15, 15), (int)y + pf::rand(-35, 35), 0);
             float s = std::max(1.0f, 2 - 0.04f * n);
             float al = n <= 25 ? 0.04f * n : 1 - 0.04f * (n - 25);
-            setdraw(0, s, s, 4, a * std::clamp(al, 0.0f, 1.0f));
+            setdraw(0, s, s, BLEND_LIGHT, a * std::clamp(al, 0.0f, 1.0f));
             drawimg(img, x, y);
-            setdraw(0, 1, 1, 3, a);
+            setdraw(0, 1, 1, BLEND_ALPHA, a);
             if (n == 25) p.helpers[i] = 1;
             if (n >= HELPER_ARRIVETICKS) n = 0;
         }
     }
-    if (in.mx > w - 360 && in.my > h - 130) hk.tooltip = 1;
+    if (in.mx > w - 360 && in.my > h - 130) hud.tooltip = 1;
 }
 
 void starthelperarrive(int helper) {
-    if (helper < 1 || helper > HELPERS) return;
-    ex.helperarrive[helper] = 1;
+    if (helper < 1 || helper > MAXHELPERS) return;
+    extras.helperarrive[helper] = 1;
 }
 
 void allhelpersarrive() {
-    for (int i = 1; i <= HELPERS; i++)
-        if (ex.helperarrive[i] == 0) starthelperarrive(i);
+    for (int i = 1; i <= MAXHELPERS; i++)
+        if (extras.helperarrive[i] == 0) starthelperarrive(i);
 }
 
 void firstvisitgift() {
     if (!haveplayer() || core.aktlevel != 2 || akt().maxlevel != 2 || gs.leveltick != FIRSTVISIT_TICK) return;
-    if (ex.giftgiven) return;
-    ex.giftgiven = 1;
+    if (extras.giftgiven) return;
+    extras.giftgiven = 1;
     for (int i : {3, 5, 7})
         if (akt().helpers[i] == 0) starthelperarrive(i);
 }
 
 void resetextrasforlevel() {
     Extras fresh;
-    ex = fresh;
+    extras = fresh;
 }
 
 void loadextrastuff() {
     freeextrastuff();
     pf::automidhandle(true);
-    for (int i = 1; i <= HELPERS; i++) {
+    for (int i = 1; i <= MAXHELPERS; i++) {
         std::string n = std::to_string(i + 1);
         extraimg.helper[i] = loadimg("data\\game/plant" + n + ".png");
         extraimg.helperblink[i] = loadimg("data\\game/plant" + n + "-2.png");
@@ -661,7 +663,7 @@ void loadextrastuff() {
 }
 
 void freeextrastuff() {
-    for (int i = 1; i <= HELPERS; i++) {
+    for (int i = 1; i <= MAXHELPERS; i++) {
         freeimg(extraimg.helper[i]);
         freeimg(extraimg.helperblink[i]);
     }
@@ -672,5 +674,5 @@ void freeextrastuff() {
 
 void resetextras() {
     freeextrastuff();
-    ex = Extras{};
+    extras = Extras{};
 }

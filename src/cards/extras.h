@@ -4,23 +4,13 @@
 // arrival and the first-visit gift.
 #pragma once
 
+#include "meta/itemids.h"
 #include "present/resources.h"
 
-// Kinds stored in the profile's extrabar (also the shop's item numbers).
-constexpr int EXTRA_FISHSLAP = 1;
-constexpr int EXTRA_ZOMBIEKILLER = 2;
-constexpr int EXTRA_ZOMBIEBLASTER = 4;
-constexpr int EXTRA_BLOWFISH = 5;
-constexpr int EXTRA_OCTOPUS = 6;
-constexpr int EXTRA_CRAB = 7;
-constexpr int EXTRA_RANDOM = 8;
-constexpr int EXTRA_SPONGE = 9;
-constexpr int EXTRA_LIGHT = 10;
-constexpr int EXTRA_ANTIPLANT = 11;
-constexpr int EXTRA_TURNALLUP = 12;
-constexpr int MAXEXTRAKIND = 12;
+// The kinds stored in the profile's extrabar are the shop's item numbers
+// ITEM_FISHSLAP .. ITEM_TURNALLUP (3 is no extra).
 constexpr int EXTRASLOTS = 3;
-constexpr int HELPERS = 9;
+constexpr int MAXHELPERS = 9;
 
 // Ticks of the timed extras.
 constexpr int EXTRA_LONGTICKS = 200;  // crab, octopus, sponge, light, antiplant, turnallup
@@ -45,7 +35,7 @@ struct Extras {
     int flyslot = 0;                  // slot whose extra flies (its kind is kept until it lands)
     int flykind = 0;
     // each extra's activity counter, by kind (0 inactive)
-    int counter[MAXEXTRAKIND + 1] = {};
+    int counter[ITEM_LASTEXTRA + 1] = {};
     int zombietarget = 0;  // slot chosen by the zombie killer
     int blasterstack = 0;  // stack chosen by the zombie blaster
     int blasterleft = 0;   // 1 when the blaster comes from the left of the screen
@@ -53,18 +43,18 @@ struct Extras {
     int octopicks = 0;
     int randompick = 0;    // 1..9, what the random extra became (tests read it)
     // the helpers bar
-    int helperflight[HELPERS + 1] = {};
-    int helperblink[HELPERS + 1] = {};
-    int helperarrive[HELPERS + 1] = {};  // 0 idle, 1..49
+    int helperflight[MAXHELPERS + 1] = {};
+    int helperblink[MAXHELPERS + 1] = {};
+    int helperarrive[MAXHELPERS + 1] = {};  // 0 idle, 1..49
     int hovered = 0;                     // helper under the pointer this tick
     int giftgiven = 0;                   // the level-2 gift has been started in this level
 };
-extern Extras ex;
+extern Extras extras;
 
 // Resident pictures of the bars and the extras at work.
 struct ExtraImages {
-    Img helper[HELPERS + 1] = {};       // "data\game/plant" + (i + 1) + ".png"
-    Img helperblink[HELPERS + 1] = {};  // the "-2" pictures
+    Img helper[MAXHELPERS + 1] = {};       // "data\game/plant" + (i + 1) + ".png"
+    Img helperblink[MAXHELPERS + 1] = {};  // the "-2" pictures
     Img helpershadow = nullptr;
     Img tentacle = nullptr;  // 110 strips of 138 x 4
 };

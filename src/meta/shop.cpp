@@ -29,7 +29,6 @@ const ItemRow itemrows[] = {
     {7, 320, -88, 700},   {8, -320, 110, 500}, {9, -160, 110, 200}, {10, 0, 110, 200},
     {11, 160, 110, 200},  {12, 320, 110, 300}, {21, 9680, 110, 850}, {22, 10320, 110, 150},
 };
-constexpr int REFILLFACTOR_ITEM = ITEM_REFILL;  // its price is per missing helper
 
 // Where the helper panel draws helper i (offsets from the panel's centre).
 const int panelhx[10] = {0, -139, -103, -64, -38, 12, 36, 84, 115, 155};
@@ -39,14 +38,14 @@ bool validitem(int n) { return n >= 1 && n <= MAXITEMS; }
 
 bool extraitem(int n) { return n >= 1 && n <= ITEM_LASTEXTRA && extraaktcode(n) != 0; }
 
-void light(float a, float amount) { setdraw(0, 1, 1, 4, a * amount); }
-void normal(float a) { setdraw(0, 1, 1, 3, a); }
+void light(float a, float amount) { setdraw(0, 1, 1, BLEND_LIGHT, a * amount); }
+void normal(float a) { setdraw(0, 1, 1, BLEND_ALPHA, a); }
 
 // Ownership as the buying rule sees it.
 bool owned(int item) {
     const Profile& p = akt();
-    if (item == ITEM_REFILL) return missinghelpers() == 0;
-    if (item == ITEM_NEWSTABLE || item >= ITEM_HELPERSBACK) return p.items[item] > 0;
+    if (item == ITEM_HELPERREFILL) return missinghelpers() == 0;
+    if (item == ITEM_NEWSTABLE || item >= ITEM_FIRSTBOOSTER) return p.items[item] > 0;
     return false;
 }
 
@@ -86,7 +85,7 @@ void drawslotpanel(float a, bool active) {
         drawshopitem(kind, x, y);
         bool over = popimg.collimg && pf::imagescollide(popimg.collimg, in.mx, in.my, 0, img, (int)(x - 48), (int)(y - 71), 0);
         if (!over || !active) continue;
-        setdraw(0, 0.55f, 0.55f, 3, a * 0.3f);
+        setdraw(0, 0.55f, 0.55f, BLEND_ALPHA, a * 0.3f);
         drawimg(popimg.sign, x, y - 128);
         normal(a);
         drawtext(menutext(21, 8), x, y - 150, 3, 8);
@@ -105,7 +104,7 @@ void drawhelperpanel(float a) {
     shop.refillcount = missinghelpers();
     bool hover = std::abs(in.mx - hx) < 100 && std::abs(in.my - hy) < 100;
     drawimg(shopimg.fishhelpersign, hx, hy - 80);
-    drawtext(std::to_string(shopprice(ITEM_REFILL)), hx + 14, hy - 157, 3, 8);
+    drawtext(std::to_string(shopprice(ITEM_HELPERREFILL)), hx + 14, hy - 157, 3, 8);
     auto figures = [&] {
         drawimg(hudimg.helpersbar, hx, hy);
         for (int i = 9; i >= 1; i--) {
@@ -122,7 +121,7 @@ void drawhelperpanel(float a) {
         light(a, 0.5f);
         figures();
         normal(a);
-        shop.shophover = ITEM_REFILL;
+        shop.shophover = ITEM_HELPERREFILL;
     }
 }
 
@@ -130,7 +129,7 @@ void drawhovertext(float a) {
     if (shop.shophover > 0) shop.shopglow = std::min(10, shop.shopglow + 1);
     else shop.shopglow = std::max(0, shop.shopglow - 1);
     if (shop.shophover <= 0) return;
-    if (shop.shopglow == 1) PlayS(5, in.mx);
+    if (shop.shopglow == 1) PlayS(SND_TURNUP, in.mx);
     int n = shop.shophover;
     float cx = disp.gfxwidth / 2.0f;
     pf::setalpha(a * std::min(1.0f, 0.1f * shop.shopglow));
@@ -186,7 +185,7 @@ int shophalfprice(int item) { return validitem(item) ? shop.item[item].halfprice
 
 int shopprice(int item) {
     int k = shopfullprice(item);
-    if (item == REFILLFACTOR_ITEM) k *= missinghelpers();
+    if (item == ITEM_HELPERREFILL) k *= missinghelpers();
     if (haveplayer() && akt().items[ITEM_HALFPRICE] > 0) k = (int)(k * 0.5);
     return k;
 }
@@ -201,7 +200,7 @@ int shopfreeslot() {
 int missinghelpers() {
     if (!haveplayer()) return 0;
     int n = 0;
-    for (int i = 1; i <= HELPERS; i++)
+    for (int i = 1; i <= MAXHELPERS; i++)
         if (akt().helpers[i] <= 0) n++;
     return n;
 }
@@ -212,7 +211,7 @@ int shopbuy(int item) {
     int k = shopprice(item);
     if (k > p.pearls) {
         shop.nopearls = 1;
-        PlayS(10, in.mx);
+        PlayS(SND_FAILURE, in.mx);
         return -1;
     }
     bool allowed = !owned(item) && !(item <= ITEM_LASTEXTRA && shopfreeslot() > EXTRASLOTS);
@@ -223,11 +222,11 @@ int shopbuy(int item) {
     else if (item == 27) p.items[item] += 5;
     else if (item == 26 || item == 28 || item == 29) p.items[item] += 3;
     else p.items[item] = 1;
-    if (item == ITEM_REFILL)
-        for (int i = 1; i <= HELPERS; i++) p.helpers[i] = 1;
+    if (item == ITEM_HELPERREFILL)
+        for (int i = 1; i <= MAXHELPERS; i++) p.helpers[i] = 1;
     if (item <= ITEM_LASTEXTRA) p.extrabar[shopfreeslot()] = item;
     p.pearls -= k;
-    PlayS(15, in.mx);
+    PlayS(SND_CASH, in.mx);
     saveplayer(players.aktplayer);
     return 1;
 }
@@ -237,7 +236,7 @@ void shoprefund(int slot) {
     Profile& p = akt();
     int kind = p.extrabar[slot];
     if (!extraitem(kind)) return;
-    PlayS(13, in.mx);
+    PlayS(SND_CLICK, in.mx);
     p.pearls += shopfullprice(kind);
     p.extrabar[slot] = 0;
     saveplayer(players.aktplayer);
@@ -247,8 +246,8 @@ void shoprefund(int slot) {
 
 Img shopitemimage(int item) {
     if (item == ITEM_NEWSTABLE) return shopimg.brandnewstable;
-    if (item == ITEM_REFILL) return shopimg.refillhelpers;
-    if (item >= ITEM_HELPERSBACK && item <= ITEM_LASTBOOSTER) return shopimg.booster[item - ITEM_HELPERSBACK + 1];
+    if (item == ITEM_HELPERREFILL) return shopimg.refillhelpers;
+    if (item >= ITEM_FIRSTBOOSTER && item <= ITEM_LASTBOOSTER) return shopimg.booster[item - ITEM_FIRSTBOOSTER + 1];
     return nullptr;
 }
 

@@ -3,16 +3,11 @@
 // item table with its full and half prices.
 #pragma once
 
+#include "menus/popupids.h"
+#include "meta/itemids.h"
 #include "present/resources.h"
 
-constexpr int POPUP_SHOP = 600;
 constexpr int MAXITEMS = 100;
-constexpr int ITEM_LASTEXTRA = 12;    // items 1..12 are the extras of the same kind
-constexpr int ITEM_NEWSTABLE = 21;    // sold by the card game's stable offer
-constexpr int ITEM_REFILL = 22;       // every missing fish helper back
-constexpr int ITEM_HELPERSBACK = 23;  // first booster: a used helper swims back
-constexpr int ITEM_LASTBOOSTER = 29;
-constexpr int ITEM_HALFPRICE = 29;  // every price halved
 constexpr int SHOPGIFT_PEARLS = 600;
 constexpr int SHOPGIFT_TICK = 50;
 constexpr int NOPEARLS_TICKS = 200;

@@ -17,12 +17,6 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-void save(Canvas& c, const std::string& rel) {
-    cairo_surface_flush(c.surface);
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 void pearlball(cairo_t* cr, double x, double y, double r) {
     cairo_pattern_t* g = cairo_pattern_create_radial(x - r / 3, y - r / 3, r / 8, x, y, r);
     addstop(g, 0, pal::white);

@@ -1,15 +1,14 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "core/splash.h"
+#include "menus/splash.h"
 #include "cards/cardgame.h"
 #include "cards/extras.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
@@ -89,7 +88,7 @@ void instmain() {
     fade.fadelevel = 0;
     in.escdelay = 0;
     in.mmoved = 0;
-    core.screen = -3;
+    core.screen = SCREEN_NONE;
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
@@ -137,9 +136,8 @@ void resetgame() {
     resetsound();
     resetmap();
     resetcardgame();
-    resethooks();
-    resetextras();
     resetshop();
+    resetplaystate();
     resetgamescreen();
     resetstory();
     registerscreens();
