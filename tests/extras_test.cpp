@@ -52,10 +52,9 @@ struct Extras : CardsTest {
         frame(EXTRA_FLIGHTTICKS - 1);
     }
     static void helperpos(int i, int& x, int& y) {
-        static const int dx[10] = {0, -139, -103, -64, -38, 12, 36, 84, 115, 155};
-        static const int dy[10] = {0, 51, 2, 50, -18, 48, -11, 36, -9, 18};
-        x = disp.gfxwidth - 190 + dx[i];
-        y = disp.gfxheight - 107 + dy[i];
+        helperoffset(i, x, y);
+        x += disp.gfxwidth - 190;
+        y += disp.gfxheight - 107;
     }
     static void usehelper(int i) {
         int x, y;

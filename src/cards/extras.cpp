@@ -467,6 +467,12 @@ void landextra(int slot) {
 
 }  // namespace
 
+void helperoffset(int i, int& dx, int& dy) {
+    bool ok = i >= 1 && i <= MAXHELPERS;
+    dx = ok ? helperdx[i] : 0;
+    dy = ok ? helperdy[i] : 0;
+}
+
 int extraslotx(int slot) { return slot >= 1 && slot <= EXTRASLOTS ? slotxs[slot] : 0; }
 
 int extraaktcode(int kind) { return kind >= 1 && kind <= ITEM_LASTEXTRA ? aktcodes[kind] : 0; }
@@ -660,6 +666,14 @@ void loadextrastuff() {
     extraimg.tentacle = loadanimimg("data\\game/tentacle.png", 138, 4, 110);
     if (extraimg.tentacle) pf::setimagehandle(extraimg.tentacle, 0, 0);
     pf::automidhandle(true);
+    for (int f = 1; f <= 2; f++) extraimg.sponge[f] = loadimg("data\\game/spongehelper" + std::to_string(f) + ".png");
+    for (int f = 1; f <= 3; f++) extraimg.swordfish[f] = loadimg("data\\game/swordhelper" + std::to_string(f) + ".png");
+}
+
+Img toolhelperframe(int helper, int frame) {
+    if (helper == 1 && frame >= 1 && frame <= 2) return extraimg.sponge[frame];
+    if (helper == 2 && frame >= 1 && frame <= 3) return extraimg.swordfish[frame];
+    return nullptr;
 }
 
 void freeextrastuff() {
@@ -669,6 +683,8 @@ void freeextrastuff() {
     }
     freeimg(extraimg.helpershadow);
     freeimg(extraimg.tentacle);
+    for (Img& i : extraimg.sponge) freeimg(i);
+    for (Img& i : extraimg.swordfish) freeimg(i);
     extraimg = ExtraImages{};
 }
 

@@ -57,10 +57,14 @@ struct ExtraImages {
     Img helperblink[MAXHELPERS + 1] = {};  // the "-2" pictures
     Img helpershadow = nullptr;
     Img tentacle = nullptr;  // 110 strips of 138 x 4
+    Img sponge[3] = {};      // the cleaning sponge: 1 swimming, 2 at work
+    Img swordfish[4] = {};   // the plant-cutting swordfish: 1 swimming, 2 and 3 at work
 };
 extern ExtraImages extraimg;
 
 void loadextrastuff();
+// Frames of the two tool helpers for the effects (1 sponge, 2 swordfish).
+Img toolhelperframe(int helper, int frame);
 void freeextrastuff();
 void resetextras();  // state and pictures (tests start clean)
 
@@ -84,3 +88,5 @@ int extraaktcode(int kind);  // the aktcard value an extra shows while working, 
 Img extraimage(int kind);    // its picture (the card-shaped bar picture), null none
 // Slot positions of the bar (top-left of the card-sized area).
 int extraslotx(int slot);
+// Helper i's place on the helpers bar, relative to (gfxwidth - 190, gfxheight - 107).
+void helperoffset(int i, int& dx, int& dy);

@@ -297,6 +297,7 @@ void registergamescreen() {
     effhooks.cardface = facehook;
     effhooks.cardback = backhook;
     effhooks.taskhook = taskhookimg;
+    effhooks.helperframe = toolhelperframe;
     effhooks.cardpos = cardposhook;
     effhooks.stabley = stableyhook;
     effhooks.topbary = topbaryhook;

@@ -30,9 +30,6 @@ const ItemRow itemrows[] = {
     {11, 160, 110, 200},  {12, 320, 110, 300}, {21, 9680, 110, 850}, {22, 10320, 110, 150},
 };
 
-// Where the helper panel draws helper i (offsets from the panel's centre).
-const int panelhx[10] = {0, -139, -103, -64, -38, 12, 36, 84, 115, 155};
-const int panelhy[10] = {0, 0, -49, -1, -69, -3, -62, -15, -60, -33};
 
 bool validitem(int n) { return n >= 1 && n <= MAXITEMS; }
 
@@ -112,7 +109,9 @@ void drawhelperpanel(float a) {
             int& b = shop.helperblink[i];
             if (b == 0 && pf::rand(1, 400) == 1) b = 1;
             else if (b > 0 && ++b > 15) b = 0;
-            drawimg(b > 0 ? extraimg.helperblink[i] : extraimg.helper[i], hx + panelhx[i], hy + panelhy[i]);
+            int dx, dy;  // the helpers stand where they stand on the card game's bar
+            helperoffset(i, dx, dy);
+            drawimg(b > 0 ? extraimg.helperblink[i] : extraimg.helper[i], hx - 2 + dx, hy - 51 + dy);
         }
     };
     figures();

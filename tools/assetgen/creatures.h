@@ -12,4 +12,8 @@ namespace art {
 // height of the box it fills; facing right; `blink` closes the eyes.
 void helpercreature(cairo_t* cr, int i, double x, double y, double size, bool blink = false);
 
+// Story character k (1 clownfish, 2 shark, 3 sponge, 4 swordfish, 5 crab,
+// 6 octopus) in pose 0..10, its 300 x 300 box centred on (x, y) at scale s.
+void storycharacter(cairo_t* cr, int k, int pose, double x, double y, double s, bool flip = false);
+
 }  // namespace art

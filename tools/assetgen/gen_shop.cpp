@@ -144,6 +144,22 @@ void helpersbuysign() {
     save(c, "game/fishhelpersbuysign.png");
 }
 
+// The sponge and the swordfish that swim to a card and clean it (tool cards
+// and the tool extras): frame 1 swimming, 2 and 3 at work.
+void toolhelpers() {
+    const int sponge[3] = {0, 1, 6}, sword[4] = {0, 0, 8, 5};
+    for (int f = 1; f <= 2; f++) {
+        Canvas c = canvas(120, 120);
+        storycharacter(c.cr, 3, sponge[f], 60, 60, 0.4);
+        save(c, "game/spongehelper" + std::to_string(f) + ".png");
+    }
+    for (int f = 1; f <= 3; f++) {
+        Canvas c = canvas(120, 120);
+        storycharacter(c.cr, 4, sword[f], 60, 60, 0.4);
+        save(c, "game/swordhelper" + std::to_string(f) + ".png");
+    }
+}
+
 // ---- the shop's signs and panels -------------------------------------------------
 
 void pricesign() {
@@ -336,6 +352,7 @@ void boosters() {
 AL_GENERATOR(gen_shop) {
     helpers();
     tentacle();
+    toolhelpers();
     helpersbuysign();
     pricesign();
     pearlfield();

@@ -1226,3 +1226,11 @@ AL_GENERATOR(gen_story_7_chars) {
     cairo_destroy(cr);
     save(s, "story/7/chars.png");
 }
+
+// The resident characters for other generators (the small helper figures of
+// the card game), drawn by the same routine as every story picture.
+namespace art {
+void storycharacter(cairo_t* cr, int k, int pose, double x, double y, double s, bool flip) {
+    character(cr, k, pose, x, y, s, flip);
+}
+}  // namespace art
