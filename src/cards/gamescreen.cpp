@@ -44,6 +44,7 @@ void loadgamestuff_dynamic() {
     gameimg.starempty = loadimg("data\\game/starempty.png");
     gameimg.starfull = loadimg("data\\game/starfull.png");
     gameimg.winbubble = loadimg("data\\ui/winbubble.png");
+    loadbossstuff_dynamic(core.aktlevel);
     loadgamemusic();
 }
 
@@ -52,6 +53,7 @@ void deletegamestuff_dynamic() {
                    &gameimg.pointsfill10, &gameimg.pointslines, &gameimg.starempty, &gameimg.starfull,
                    &gameimg.winbubble})
         freeimg(*i);
+    deletebossstuff_dynamic();
 }
 
 void loadhudstuff() {
@@ -102,12 +104,12 @@ void instgame() {
             p.bossdamage = 0;
             pf::logline("reset boss");
         } else {
-            boss.bossdamageshown = p.bossdamage;
             gs.resumed = 1;
             sc.points = std::max(0, p.savedpoints);
             boss.taskvalue = p.savedtaskvalue;
         }
     }
+    startboss(core.aktlevel, gs.resumed, haveplayer() ? akt().bossdamage : 0);
     loadlevel();
 
     pop.popup = 0;
@@ -298,6 +300,7 @@ void registergamescreen() {
     effhooks.cardback = backhook;
     effhooks.taskhook = taskhookimg;
     effhooks.helperframe = toolhelperframe;
+    effhooks.stonepart = bossstonepart;
     effhooks.cardpos = cardposhook;
     effhooks.stabley = stableyhook;
     effhooks.topbary = topbaryhook;
@@ -330,4 +333,5 @@ void resetgamescreen() {
     sc = Scoring{};
     gameimg = GameImages{};
     hudimg = HudImages{};
+    resetboss();
 }

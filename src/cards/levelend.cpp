@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cards/boss.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
 #include "core/globals.h"
@@ -21,8 +22,6 @@
 #include "present/texts.h"
 
 namespace {
-
-bool bosslevel(int l) { return l == 16 || l == 17 || (l >= 32 && l <= 34) || (l >= 52 && l <= 54); }
 
 // The map is the way out of a level; until a build has one, the menu is.
 void leavetomap() { gotoscreen(screenexists(SCREEN_MAP) ? SCREEN_MAP : SCREEN_MENU, 0); }
@@ -240,9 +239,10 @@ void celebration(float bx, float by) {
 
 void wonpresentation() {
     Profile& p = akt();
-    if (bosslevel(core.aktlevel)) sc.bossdelay++;
-    else sc.bossdelay = 150;
-    if (sc.bossdelay <= 149) return;
+    // the boss's last reaction plays before the presentation starts
+    if (bosswinwaits(core.aktlevel)) sc.bossdelay++;
+    else sc.bossdelay = BOSSWINWAIT;
+    if (sc.bossdelay < BOSSWINWAIT) return;
     bool paused = core.gamepause == 1;
     if (sc.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
     if (!paused && sc.endseq < 15000) sc.endseq++;

@@ -117,6 +117,8 @@ void stonefragment(Effect& e, float a0) {
     e.vy += 0.3f;
     plainmove(e);
     e.age += 1;
+    // solid rock: not lit by whatever blend the effect before it left behind
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(a0 * (e.age >= 91 ? limit0(0.1f * (100 - e.age)) : 1.0f));
     drawimg(hookimg(effhooks.stonepart, n), e.x, e.y);
     if (e.age > 100) e.kind = 0;
