@@ -15,6 +15,7 @@
 #include "meta/map.h"
 #include "meta/maphints.h"
 #include "present/effects.h"
+#include "meta/shop.h"
 #include "present/fonts.h"
 #include "present/resources.h"
 #include "present/sound.h"
@@ -57,6 +58,7 @@ void registerpopups() {
     setpopuproutine(POPUP_RESTART, popuprestart);
     setpopuproutine(POPUP_MAPHINT, popupmaphint);
     setpopuproutine(POPUP_CASINOHINT, popupcasinohint);
+    registershop();
 }
 
 void wirehooks() {

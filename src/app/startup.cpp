@@ -7,11 +7,13 @@
 #include "core/settings.h"
 #include "menus/splash.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/gamescreen.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
 #include "meta/map.h"
+#include "meta/shop.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -38,6 +40,7 @@ void loadall() {
     if (core.firststart == 1) savesettings(1);
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
+    buildshopitems();
     loadmappoints();
 }
 
@@ -72,6 +75,8 @@ void loadmaingraphics() {
     loadstorycharacters();
     loadalltexts();
     loadhudstuff();
+    loadextrastuff();
+    loadshopstuff();
 }
 
 void instmain() {
@@ -131,6 +136,7 @@ void resetgame() {
     resetsound();
     resetmap();
     resetcardgame();
+    resetshop();
     resetplaystate();
     resetgamescreen();
     resetstory();

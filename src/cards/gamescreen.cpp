@@ -162,8 +162,7 @@ void debugkeys() {
     if (!core.debugmode || sc.endseq != 0) return;
     if (in.keyf4) wintrophy(TROPHY_THREESTARS5);
     if (in.keyf3 && gs.boardclear == 0) gs.boardclear = 1;
-    if (in.keyf2)
-        for (int h = 1; h <= 9; h++) starthelperarrive(h);
+    if (in.keyf2) allhelpersarrive();
     if (in.keyf5) wintrophy(pf::rand(1, TROPHY_ROOMLAST));
     if (gs.boardclear > 0) {
         int t = ++gs.boardclear;
@@ -300,6 +299,7 @@ void registergamescreen() {
     effhooks.cardface = facehook;
     effhooks.cardback = backhook;
     effhooks.taskhook = taskhookimg;
+    effhooks.helperframe = toolhelperframe;
     effhooks.stonepart = bossstonepart;
     effhooks.cardpos = cardposhook;
     effhooks.stabley = stableyhook;

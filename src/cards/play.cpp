@@ -16,7 +16,7 @@
 
 void playdispatch() {
     cg.inputok = 1;
-    if (pop.popup != 0 || core.gamepause == 1 || cg.refill > 0 || extras.otherextra) cg.inputok = 0;
+    if (pop.popup != 0 || core.gamepause == 1 || cg.refill > 0 || otherextraactive()) cg.inputok = 0;
     firstvisitgift();
     drawfish();
     switch (cg.gamestat) {
@@ -28,7 +28,6 @@ void playdispatch() {
     updatesigns();
     cg.extrabusy = 0;
     runextras();
-    if (extras.crab || extras.otherextra) cg.extrabusy = 1;
     if (cg.refill > 0) {
         refillstable();
         cg.extrabusy = 1;
@@ -162,7 +161,7 @@ int clickcode(int slot) {
     if (c.cardtype == CT_BONUS) return 50 + c.cardparam;
     if (c.cardtype == CT_TOOL) return 40 + c.cardparam;
     if (c.cardtype == CT_HELPER) return 30;
-    return (extras.crab || valuefits(c) || c.cardtype == CT_FISHSLAP) ? 1 : 0;
+    return (crabactive() || valuefits(c) || c.cardtype == CT_FISHSLAP) ? 1 : 0;
 }
 
 void movecards() {

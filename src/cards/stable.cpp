@@ -24,7 +24,7 @@ int stabletopx() {
 }
 
 int stableprice() {
-    int price = shopfullprice(ITEM_NEWSTABLE) / 2 / 2;
+    int price = shophalfprice(ITEM_NEWSTABLE);
     if (akt().items[ITEM_HALFPRICE] > 0) price /= 2;
     return price;
 }

@@ -12,6 +12,7 @@
 
 #include "art.h"
 #include "assetlib.h"
+#include "creatures.h"
 
 namespace {
 
@@ -501,15 +502,12 @@ void marker() {
     save(c, s, "marker");
 }
 
-// helper cards: nine creatures, told apart by colour and shape
+// helper cards: the nine helpers of the helpers bar, each with its value
 void helpercard(int i) {
-    static const unsigned body[10] = {0, 0xFF7A6B, 0xFF9E57, 0x3FC7E0, 0xC86FD6, 0x3FAF6A, 0xFFD24A, 0x8FA3B0, 0xF2DDA4, 0x1E8DB4};
     cairo_surface_t* s;
     cairo_t* c = special(s, 0x7FD6E8);
-    RGB b = hex(body[i]);
-    unsigned dark = ((unsigned)(b.r * 150) << 16) | ((unsigned)(b.g * 150) << 8) | (unsigned)(b.b * 150);
-    fishicon(c, 50, 62, 1.2 + 0.04 * (i % 3), body[i], dark);
-    text(c, std::to_string(i), 48, 112, 22, 0x0B3550);
+    art::helpercreature(c, i, 48, 60, 72);
+    text(c, std::to_string(i), 48, 118, 22, 0x0B3550);
     save(c, s, "plant" + std::to_string(i + 1));
 }
 

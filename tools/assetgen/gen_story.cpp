@@ -1234,3 +1234,11 @@ void storycastmember(cairo_t* cr, int k, int pose, double x, double y, double s,
     if (k >= 1 && k <= 6 && pose >= 0 && pose <= 10) character(cr, k, pose, x, y, s, flip);
 }
 void storygroundshadow(cairo_t* cr, double x, double y, double rx) { groundshadow(cr, x, y, rx); }
+
+// The resident characters for other generators (the small helper figures of
+// the card game), drawn by the same routine as every story picture.
+namespace art {
+void storycharacter(cairo_t* cr, int k, int pose, double x, double y, double s, bool flip) {
+    storycastmember(cr, k, pose, x, y, s, flip);
+}
+}  // namespace art
