@@ -91,7 +91,7 @@ void starthelperarrive(int helper) {
     akt().helpers[helper] = 1;  // the helper is on the bar once it has arrived
 }
 
-int shopfullprice(int item) { return item == 21 ? 400 : 0; }
+int shopfullprice(int item) { return item == 21 ? 850 : 0; }
 
 void cards_gotoscreen(int target, int param) {
     hk.lastscreen = target;

@@ -20,7 +20,7 @@ int stabletopx() {
 }
 
 int stableprice() {
-    int price = shopfullprice(21) / 2 / 2;
+    int price = shopfullprice(21) / 2;  // the shop's half price
     if (akt().items[29] > 0) price /= 2;
     return price;
 }

@@ -95,6 +95,8 @@ void movemouse(int x, int y);  // logical pixels; the backend maps to the window
 void showmouse();
 void hidemouse();
 bool appterminate();  // close request since the last call (and resets)
+// True once SIGTERM or SIGINT arrived (the handler only sets this flag).
+bool quitsignalled();
 // Drains the event queue; returns the application events seen, in order:
 // 1 = lost the foreground (suspended), 2 = regained it (resumed).
 std::vector<int> appevents();
@@ -165,6 +167,7 @@ void key(int vk, bool down);
 void presskey(int vk);         // one press, released at once
 void text(int codepoint);
 void closerequest();
+void quitsignal(bool on);  // as if SIGTERM had arrived (false: forget it)
 void suspend(bool suspended);
 // Writes the back buffer as drawn so far to a PNG (SDL backend only).
 bool screenshot(const std::string& pngpath);
