@@ -47,9 +47,9 @@ its obstacle are free and draws only when no run is left. "Wanted" is the win
 rate chosen for the level's place in the curve: nearly always on the
 tutorial levels, then harder page by page, each boss a step harder than its
 page and the level after a boss a breather. "3 stars" is the share of games
-won with 500 points or more (stars at 325, 400 and 500 points). Level 1 (the
-tutorial's short run) and level 11 (a single stack) have too few cards and
-stacks for the third star.
+won with 500 points or more (stars at 325, 400 and 500 points). Level 1 is
+played as a new player meets it, the tutorial dealing the six first; level 11
+(a single stack) has too few stacks for the third star.
 
 ![Win rate along the levels](levels-winrate.svg)
 

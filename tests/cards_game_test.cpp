@@ -66,7 +66,7 @@ TEST_F(Game, ShippedLevelPlayedToTheLastStack) {
     EXPECT_EQ(cg.gameresult, 1);
     EXPECT_EQ(cg.goalleft, 0);
     for (int s = 1; s <= akt().stacks; s++) EXPECT_EQ(akt().stack[s].stackleft, -1) << s;
-    EXPECT_GE(sc.points, 5 * 18 + 25 * 6);
+    EXPECT_GE(sc.points, 5 * 30 + 25 * 9);
     EXPECT_EQ(sc.endseq, 1);
 }
 
@@ -152,5 +152,6 @@ TEST_F(Game, ResumeMidFlightPutsTheCardBack) {
     for (int i = 1; i <= MAXCARDS; i++) left += islayoutcard(i) && slot(i).cardstack == stack;
     EXPECT_EQ(akt().stack[stack].stackleft, left);
     tick(2);
-    EXPECT_EQ(cg.cardplayable[flying], cardfits(flying) ? 1 : 0);
+    // it set off because it fitted the open card, which it never reached
+    EXPECT_EQ(cg.cardplayable[flying], 1);
 }

@@ -168,3 +168,34 @@ TEST_F(LevelFiles, ResumeKeepsEverything) {
     EXPECT_EQ(akt().stablecount, saved.stablecount);
     EXPECT_EQ(akt().aktcard, saved.aktcard);
 }
+
+TEST_F(LevelFiles, ANewRunStartsWithoutTheLastRunsResultsAndAResumedOneKeepsThem) {
+    std::vector<int> v = emptylevel();
+    for (int i = 1; i <= 12; i++) setrec(v, i, {99, 0, 16 * (i % 6) + 16, 16, 1, i % 6 + 1, i / 6 + 1, 0, 0});
+    writelevel(dir, 14, v);
+    auto dirty = [] {
+        Profile& p = akt();
+        for (int k = 1; k <= 3; k++) p.starstate[k] = 50;
+        p.pointmult = 2;
+        p.bestcombo = 9;
+        p.leveltime = 100;
+        p.fishserved = 3;
+        p.stockround = 2;
+    };
+    for (int ingame : {0, 1}) {
+        ASSERT_TRUE(load(14));
+        for (int t = 0; t < 200; t++) playdispatch();
+        dirty();
+        akt().ingame = ingame;
+        resetcardgame();
+        ASSERT_TRUE(load(14));
+        const Profile& p = akt();
+        bool fresh = ingame == 0;
+        for (int k = 1; k <= 3; k++) EXPECT_EQ(p.starstate[k], fresh ? 0 : 50) << ingame;
+        EXPECT_EQ(p.pointmult, fresh ? 1 : 2) << ingame;
+        EXPECT_EQ(p.bestcombo, fresh ? 0 : 9) << ingame;
+        EXPECT_EQ(p.leveltime, fresh ? 0 : 100) << ingame;
+        EXPECT_EQ(p.fishserved, fresh ? 0 : 3) << ingame;
+        EXPECT_EQ(p.stockround, fresh ? 1 : 2) << ingame;
+    }
+}

@@ -3,6 +3,8 @@
 // panel and the in-level menu.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "app/startup.h"
 #include "meta/map.h"
 #include "meta/trophies.h"
@@ -392,6 +394,18 @@ TEST_F(Menu, LeavingToTheMenuSavesTheLevelSuspended) {
     loadplayers(0);
     EXPECT_EQ(akt().ingame, 1);
     EXPECT_EQ(akt().savedpoints, points);
+}
+
+TEST_F(Menu, TerminationSignalSavesTheLevelSuspendedAndQuits) {
+    ASSERT_EQ(cg.gamestat, 2);
+    int points = sc.points = 55;
+    std::raise(SIGTERM);  // the handler the platform layer installed
+    EXPECT_FALSE(maintick()) << "the loop ends in the tick that sees the signal";
+    EXPECT_EQ(pop.popup, 0) << "no exit popup to answer";
+    loadplayers(0);
+    EXPECT_EQ(akt().ingame, 1);
+    EXPECT_EQ(akt().savedpoints, points);
+    pf::ctl::quitsignal(false);
 }
 
 }  // namespace

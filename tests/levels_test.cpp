@@ -128,8 +128,8 @@ TEST_F(Levels, FeaturesArriveOneAtATime) {
         EXPECT_EQ(first, f.first) << f.name;
     }
     // the tutorial of level 1 follows a run through random cards settled by slot
-    EXPECT_EQ(all[1].cards, 18);
-    EXPECT_EQ(all[1].stacks, 6);
+    EXPECT_EQ(all[1].cards, 30);
+    EXPECT_EQ(all[1].stacks, 9);
     for (const LevelCard& c : all[1].slots) EXPECT_EQ(c.type, 99);
     // level 5's tutorial arrow points up at its fish, left of the table
     ASSERT_EQ(all[5].fishpos.size(), 1u);

@@ -283,6 +283,21 @@ TEST_F(MenuFixture, CancelFromTheListRestoresThePreviousPlayer) {
     EXPECT_EQ(pop.popupfade, 16);
 }
 
+TEST_F(MenuFixture, ChoosingAPlayerInTheListSavesItsProfile) {
+    name(1, "Ann", 20);
+    name(2, "Bob", 10);
+    players.aktplayer = 1;
+    saveplayer(2);
+    players.p[2].pearls = 777;  // not yet on disk
+    clickat(70, 698);
+    settle();
+    clickat(disp.midx, t() + 228 + 26 * 2 + 12);
+    ASSERT_EQ(players.aktplayer, 2);
+    players.p[2].pearls = 0;
+    loadplayers(0);
+    EXPECT_EQ(players.p[2].pearls, 777) << "the chosen profile was written when it was chosen";
+}
+
 TEST_F(MenuFixture, DeletingTheOnlyPlayerClosesTheList) {
     name(1, "Ann");
     players.aktplayer = 1;

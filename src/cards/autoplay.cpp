@@ -140,7 +140,11 @@ AutoResult autoplay(int level, int seed, bool newstable) {
     akt().boardleft = 0;
     cg.gamestat = 2;
     cg.dealtick = 190;
+    // A new player meets level 1 with its tutorial, which deals the six first.
+    tut.tutorialon = level == 1 ? 1 : 0;
+    tut.tutorialpage = 0;
     dealstablecard();
+    tut.tutorialon = 0;
     for (int t = 0; t < 20; t++) simtick();
     akt().aktflip = 20;
     for (int guard = 0; guard < 5000; guard++) {

@@ -279,6 +279,14 @@ bool loadlevel() {
             brokenlevel(name);
             return false;
         }
+        // A new run of the level (after a restart, or in place of a suspended
+        // one) starts with none of the last run's results.
+        for (int k = 1; k <= 3; k++) p.starstate[k] = 0;
+        p.pointmult = 1;
+        p.bestcombo = 0;
+        p.leveltime = 0;
+        p.fishserved = 0;
+        p.stockround = 1;
         storelevel(v);
         addhelpercards();
         preparecards();

@@ -99,7 +99,14 @@ void getinput() {
     if (in.escdelay > 0) in.escdelay--;
     if (in.keyesc == 1 && in.escdelay == 0) in.escdelay = 30;
     if (in.keyf7 == 1 && loophooks.reloadtexts) loophooks.reloadtexts();
-    if (pf::appterminate() && loophooks.closerequest) loophooks.closerequest();
+    // The splash and loading screens draw no popups: a close request there
+    // ends the game at once instead of opening an exit popup nobody sees.
+    if (pf::appterminate()) {
+        if (core.screen == SCREEN_SPLASH || core.screen == SCREEN_LOADING || core.screen == SCREEN_NONE) quitnow();
+        else if (loophooks.closerequest) loophooks.closerequest();
+    }
+    // The desktop logging out or shutting down, or Ctrl+C in a terminal.
+    if (pf::quitsignalled()) quitnow();
     for (int ev : pf::appevents()) {
         if (ev == 1) core.appsuspended = 1;
         if (ev == 2) core.appsuspended = 0;
@@ -107,11 +114,22 @@ void getinput() {
     if (core.appsuspended == 1 && core.gamepause == -1) {
         core.appsuspended = 2;
         core.gamepause = 1;
-        if (players.aktplayer > -1 && (core.screen <= SCREEN_MENU || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
-        savesettings(0);
+        savesuspended();
         pf::minimisewindow();
         if (loophooks.suspendsound) loophooks.suspendsound();
     }
+}
+
+void savesuspended() {
+    if (players.aktplayer > -1 && (core.screen <= SCREEN_MENU || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
+    savesettings(0);
+}
+
+void quitnow() {
+    if (core.quitgame == 1) return;
+    pf::logline("quit");
+    savesuspended();
+    core.quitgame = 1;
 }
 
 void stattime() {

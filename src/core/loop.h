@@ -30,3 +30,9 @@ void scalepointer(int wx, int wy, int& lx, int& ly);
 extern void (*frameobserver)();
 // Drawing colour for the current fade level.
 void setfadecolour();
+// What leaving the foreground saves: the settings, and the profile (with the
+// level in progress suspended) on the screens that keep one.
+void savesuspended();
+// Saves as above and ends the game after this tick (a termination signal, or
+// a close request where no exit popup can be shown).
+void quitnow();

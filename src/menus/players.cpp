@@ -162,6 +162,7 @@ void popupplayerlist() {
         if (hover && in.mhit1 == 1 && pop.popupfade == 16) {
             in.mhit1 = 0;
             players.aktplayer = p;
+            saveplayer(p);
         }
         pf::setalpha(hover ? a : a * 0.8f);
         const Profile& pr = players.p[p];

@@ -1,11 +1,21 @@
 #include "menus/splash.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
 #include "platform/platform.h"
 
 SplashState splash;
+
+namespace {
+// A page that names no time still has to end, and one with an absurd time
+// must not hold the player for minutes: 5 seconds by default, 20 at most.
+constexpr int DEFAULTSPLASHTIME = 250;
+constexpr int MAXSPLASHTIME = 1000;
+}  // namespace
 
 void readintrosettings() {
     for (int p = 1; p <= MAXSPLASH; p++) {
@@ -18,24 +28,31 @@ void readintrosettings() {
     // Without a configuration there is nothing to show: the loading screen
     // follows at once.
     if (!f) return;
-    int page = 1, lastpage = 1;
+    std::string file[MAXSPLASH + 1];
+    int time[MAXSPLASH + 1] = {}, skip[MAXSPLASH + 1] = {};
+    int page = 1;
     for (int lines = 0; !pf::endoffile(f) && lines < 29; lines++) {
         std::string line = pf::readline(f);
         std::string key = line.substr(0, 4);
         std::string value = line.size() > 5 ? line.substr(5) : "";
         // Pages beyond the sixth have no storage; their lines are skipped.
         bool stored = page >= 1 && page <= MAXSPLASH;
-        if (key == "file" && stored) splash.splashfile[page] = value;
-        else if (key == "time" && stored) splash.splashtime[page] = std::atoi(value.c_str());
-        else if (key == "skip" && stored) splash.splashskip[page] = value == "true" ? 1 : 0;
+        if (key == "file" && stored) file[page] = value;
+        else if (key == "time" && stored) time[page] = std::atoi(value.c_str());
+        else if (key == "skip" && stored) skip[page] = value == "true" ? 1 : 0;
         else if (key == ";---") page++;
-        if (page <= MAXSPLASH) lastpage = page;
     }
     pf::closefile(f);
-    // Pages count up to the first one marked "none".
-    for (int p = 1; p <= lastpage; p++) {
-        if (splash.splashfile[p] == "none") break;
-        splash.splashpages = p;
+    // Only pages with a picture are shown, in their order: a page marked
+    // "none" or one that names no file (the one after a closing ";---", or
+    // a damaged file) is left out instead of cutting off the pages after it
+    // or standing black for ever.
+    for (int p = 1; p <= MAXSPLASH; p++) {
+        if (file[p].empty() || file[p] == "none") continue;
+        int n = ++splash.splashpages;
+        splash.splashfile[n] = file[p];
+        splash.splashtime[n] = time[p] > 0 ? std::min(time[p], MAXSPLASHTIME) : DEFAULTSPLASHTIME;
+        splash.splashskip[n] = skip[p];
     }
 }
 
@@ -66,7 +83,7 @@ void showintro() {
     bool ends = false;
     if (valid && fade.fadestate != 2) {
         if (splash.splashskip[p] == 1 && (in.keyesc || in.keyenter || in.keyspace || in.mhit1)) ends = true;
-        if (splash.splashtick == splash.splashtime[p]) ends = true;
+        if (splash.splashtick >= splash.splashtime[p]) ends = true;
     }
     // No page to show at all: go straight on to the loading screen.
     if (splash.splashpages == 0 && fade.fadestate != 2) ends = true;

@@ -57,6 +57,9 @@ bool videoready() { return SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem
 
 bool sstart() {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    // Termination signals are the platform layer's own (quitsignalled): a
+    // window close asks the player, a signal must not wait for an answer.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return false;
     startaudio();
     return true;

@@ -26,6 +26,7 @@ void key(int vk, bool down);
 void presskey(int vk);         // one press, released at once
 void text(int codepoint);
 void closerequest();
+void quitsignal(bool on);  // as if SIGTERM had arrived (false: forget it)
 void suspend(bool suspended);
 // Writes the back buffer as drawn so far to a PNG (SDL backend only).
 bool screenshot(const std::string& pngpath);

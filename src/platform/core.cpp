@@ -66,6 +66,7 @@ bool init(Backend b) {
         return false;
     }
     g.initialised = true;
+    installquitsignals();
     return true;
 }
 

@@ -1,10 +1,23 @@
 // Keyboard, mouse and window requests as the game samples them. The SDL
 // backend's event pump and the scripted controls both write into the same
 // state, so a test or the harness is seen exactly like a player.
+#include <csignal>
+
 #include "platform/internal.h"
 
 namespace pf {
 namespace detail {
+
+namespace {
+volatile std::sig_atomic_t quitsignal = 0;
+void onquitsignal(int) { quitsignal = 1; }
+}  // namespace
+
+void installquitsignals() {
+    quitsignal = 0;
+    std::signal(SIGTERM, onquitsignal);
+    std::signal(SIGINT, onquitsignal);
+}
 
 void resetinput() {
     bool shown = g.input.pointershown;
@@ -80,6 +93,8 @@ bool appterminate() {
     return true;
 }
 
+bool quitsignalled() { return quitsignal != 0; }
+
 std::vector<int> appevents() {
     pump();
     std::vector<int> out;
@@ -124,6 +139,8 @@ void text(int codepoint) {
 }
 
 void closerequest() { g.input.closerequests++; }
+
+void quitsignal(bool on) { detail::quitsignal = on ? 1 : 0; }
 
 void suspend(bool suspended) { g.input.appevents.push_back(suspended ? 1 : 2); }
 

@@ -135,6 +135,7 @@ bool virtualclockon();
 // Timers and the random generator start over (used by init and ctl::reset).
 void resettimers();
 void resetinput();
+void installquitsignals();  // SIGTERM and SIGINT only raise quitsignalled
 void resetdrawstate();
 
 }  // namespace pf::detail

@@ -98,6 +98,8 @@ void movemouse(int x, int y);  // logical pixels; the backend maps to the window
 void showmouse();
 void hidemouse();
 bool appterminate();  // close request since the last call (and resets)
+// True once SIGTERM or SIGINT arrived (the handler only sets this flag).
+bool quitsignalled();
 // Drains the event queue; returns the application events seen, in order:
 // 1 = lost the foreground (suspended), 2 = regained it (resumed).
 std::vector<int> appevents();
