@@ -190,8 +190,7 @@ struct LevelEnd : Screen {
 TEST_F(LevelEnd, WinWithEightCardsLeftAwardsTrophyFifteen) {
     for (int left : {7, 8}) {
         akt().trophywon[15] = 0;
-        hk.pendingtrophy = 0;
-        hk.trophyshown = 0;
+        newtrophyvisit();
         hk.endseq = 1;
         akt().stablecount = left;
         run(5);

@@ -127,8 +127,7 @@ void instgame() {
     sc.starlock = 0;
     gs.leveltick = 0;
     hk.levelclock = 0;
-    hk.pendingtrophy = 0;
-    hk.trophyshown = 0;
+    newtrophyvisit();
     playtrack(core.playlevel % 3 + 1);
     hk.tutorialpage = 0;
     tut = Tutorial{};

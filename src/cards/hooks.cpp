@@ -18,19 +18,6 @@ CardHooks hk;
 
 void resethooks() { hk = CardHooks{}; }
 
-// At most one trophy per presentation, and only on the screens that show it.
-void wintrophy(int n) {
-    if (n < 1 || n > 30 || !haveplayer()) return;
-    if (core.screen != SCREEN_GAME && core.screen != SCREEN_CASINO) return;
-    if (hk.trophyshown != 0 || akt().trophywon[n] != 0 || hk.pendingtrophy != 0) return;
-    hk.pendingtrophy = n;
-    hk.trophies[n] = 1;
-    akt().trophywon[n] = 1;
-    pf::logline("wintrophy: " + std::to_string(n));
-}
-
-Img trophyimage(int) { return nullptr; }
-
 // The bars as the profile holds them; the extras module adds the flights,
 // the clicks and the helpers' own pictures.
 void drawextrabar() {

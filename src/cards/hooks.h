@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "meta/trophies.h"
 #include "present/resources.h"
 
 struct CardHooks {
@@ -22,9 +23,6 @@ struct CardHooks {
     int bossdamageshown = 0;  // owner: bosses
     int helperarrive[11] = {};
     int lastscreen = -3, lastscreenparam = 0;  // last screen change asked for
-    int trophies[31] = {};                      // trophies awarded, by number
-    int pendingtrophy = 0;  // awarded and not yet presented (owner: trophies)
-    int trophyshown = 0;    // the pending trophy has been presented on this screen
     int mapunlockanim = 0, mapunlocklevel = 0;  // last request to the map (tests read it)
 };
 extern CardHooks hk;
@@ -37,9 +35,6 @@ void clickcheck();
 // fish orders
 void serveorder(int n, int x, int y);
 void drawfish();
-// trophies
-void wintrophy(int n);
-Img trophyimage(int n);  // picture of trophy n, null when none
 // extras and helpers: the two bars, drawn by the HUD every tick (they take
 // their own clicks)
 void drawextrabar();

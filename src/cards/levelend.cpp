@@ -173,20 +173,28 @@ void trophyshow() {
     }
     float target = c > 449 ? -600.0f : 0.0f;
     sc.trophyy -= (sc.trophyy - target) * 0.1f;
-    float x = (float)disp.midx, y = sc.trophyy;
-    drawimg(popimg.popupsmall, x, y);
-    drawtext(uppertext(menutext(18, 29)), x, y + 205, 3, 9);
-    drawimg(trophyimage(t), x, y + 340);
-    drawtextbox(menutext(18, 8 + t), x, y + 405, 250, 28, 3, 8);
-    if (button(x, y + 527, 3, 1, menutext(18, 31)) == 3 && c < 450) {
+    if (drawtrophypanel(t, sc.trophyy, 28, 527) && c < 450) {
         sc.trophyshow = 450;
         PlayS(5, disp.midx);
     }
     if (sc.trophyshow >= 500) {
         sc.trophyshowdone = 1;
-        hk.trophyshown = 1;
+        troph.trophyshown = 1;
         pf::logline("trophyshow off");
     }
+}
+
+// What the continue button does, and the trophy-room button after a
+// trophy show: the result is stored before the screen changes.
+void finishwin(int screen) {
+    Profile& p = akt();
+    int level = core.aktlevel;
+    if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
+    winreset();
+    if (level >= 1 && level <= MAXLEVELS) p.levelstars[level] = sc.wonstars;
+    saveplayer(players.aktplayer);
+    if (screen == SCREEN_TROPHIES) cards_gotoscreen(SCREEN_TROPHIES, 0);
+    else leavetomap();
 }
 
 void celebration(float bx, float by) {
@@ -238,18 +246,17 @@ void celebration(float bx, float by) {
 }
 
 void wonpresentation() {
-    Profile& p = akt();
     if (bosslevel(core.aktlevel)) sc.bossdelay++;
     else sc.bossdelay = 150;
     if (sc.bossdelay <= 149) return;
     bool paused = core.gamepause == 1;
     if (hk.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
     if (!paused && hk.endseq < 15000) hk.endseq++;
-    if (hk.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = hk.pendingtrophy;
+    if (troph.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = troph.pendingtrophy;
     float bx = (float)disp.midx, by = disp.midy + 5 * (float)pf::sindeg(2.0 * core.framecount);
     celebration(bx, by);
     wintrophies();
-    if (hk.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = hk.pendingtrophy;
+    if (troph.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = troph.pendingtrophy;
     if (hk.endseq == 140) countstars();
     flystars(bx, by);
     trophyshow();
@@ -260,14 +267,11 @@ void wonpresentation() {
         return;
     }
     float y = easebuttons();
-    if (button((float)disp.midx, y, 3, 1, gametext(8, 4)) == 3) {
-        int level = core.aktlevel;
-        if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
-        winreset();
-        if (level >= 1 && level <= MAXLEVELS) p.levelstars[level] = sc.wonstars;
-        saveplayer(players.aktplayer);
-        leavetomap();
-    }
+    // With a new trophy the room that holds it is one click away.
+    bool room = sc.leveltrophy != 0 && screenroutines(SCREEN_TROPHIES).entry != nullptr;
+    float x = room ? disp.midx - 90.0f : (float)disp.midx;
+    if (button(x, y, 3, 1, gametext(8, 4)) == 3) finishwin(SCREEN_MAP);
+    else if (room && button(disp.midx + 90.0f, y, 3, 1, menutext(18, 1)) == 3) finishwin(SCREEN_TROPHIES);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include "cards/gamescreen.h"
 #include "core/splash.h"
+#include "meta/casino.h"
 #include "meta/maphints.h"
 #include "meta/map.h"
+#include "meta/trophyroom.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "story/story.h"
@@ -31,6 +33,8 @@ void registerscreens() {
     setscreenroutines(-1, [](int) { instload(); }, showload);
     setscreenroutines(0, [](int) { entermenu(); }, showmenu);
     setscreenroutines(18, inststory, showstory);
+    setscreenroutines(16, insttrophyroom, showtrophyroom);
+    setscreenroutines(23, instcasino, showcasino);
     registermenupopups();
     registermaphints();
     registergamescreen();

@@ -12,7 +12,10 @@
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
+#include "meta/casino.h"
 #include "meta/map.h"
+#include "meta/trophies.h"
+#include "meta/trophyroom.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -73,6 +76,7 @@ void loadmaingraphics() {
     loadstorycharacters();
     loadalltexts();
     loadhudstuff();
+    loadtrophyimages();
 }
 
 void instmain() {
@@ -131,6 +135,9 @@ void resetgame() {
     resettexts();
     resetsound();
     resetmap();
+    resettrophies();
+    resettrophyroom();
+    resetcasino();
     resetcardgame();
     resethooks();
     resetgamescreen();

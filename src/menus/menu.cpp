@@ -12,6 +12,7 @@
 #include "menus/players.h"
 #include "menus/popups.h"
 #include "meta/map.h"
+#include "meta/trophyroom.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -51,6 +52,7 @@ void entermenu() {
     deletegamestuff_dynamic();
     deletemapbg_dynamic();
     deletestorybg_dynamic();
+    deletetrophyroomstuff_dynamic();
     freestorysounds();
     loadmenustuff_dynamic();
     if (core.prevscreen == 13) clearbubbles();

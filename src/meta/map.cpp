@@ -13,6 +13,8 @@
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
+#include "meta/casino.h"
+#include "meta/trophyroom.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/sound.h"
@@ -218,6 +220,8 @@ void instadventuremap(int) {
     deletegamestuff_dynamic();
     deletegamebg_dynamic();
     deletestorybg_dynamic();
+    deletetrophyroomstuff_dynamic();
+    deletecasinostuff_dynamic();
     freestorysounds();
     mapstate.mapscroll = 0;
     mapstate.mapscrolltarget = -20;
