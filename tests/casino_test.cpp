@@ -24,19 +24,6 @@
 
 namespace {
 
-void pointat(float x, float y) { pf::ctl::pointer(int(x / 1.28f + 0.5f), int(y / 1.28f + 0.5f)); }
-
-void ticks(int n) {
-    for (int i = 0; i < n; i++) maintick();
-}
-
-void clickat(float x, float y) {
-    pointat(x, y);
-    maintick();
-    pf::ctl::click(1);
-    maintick();
-}
-
 constexpr int ENTRANCE = 8;
 
 struct Casino : ::testing::Test {
@@ -70,14 +57,14 @@ struct Casino : ::testing::Test {
         while (casino.casinotick <= 200) maintick();
     }
     float chipx(int i) { return disp.midx + 220.0f * (i - 2); }
-    void chip(int i) { clickat(chipx(i), disp.gfxheight - 90.0f); }
+    void chip(int i) { loopclick(chipx(i), disp.gfxheight - 90.0f); }
     // Runs the reveal and the shuffle up to the moment a shell can be picked.
     void untilpick() {
         for (int k = 0; k < 2000 && casino.pickwait == 0; k++) maintick();
         ASSERT_GT(casino.pickwait, 0);
     }
     float shellx(int i) { return casino.shell[i].x + disp.uixoff; }
-    void pickshell(int i) { clickat(shellx(i), 550); }
+    void pickshell(int i) { loopclick(shellx(i), 550); }
     // Until the picked shell is down again and the next bet may start.
     void untilsettled() {
         for (int k = 0; k < 1000 && (casino.pick != 0 || casino.wintime || casino.losetime); k++) maintick();
@@ -126,7 +113,7 @@ TEST_F(Casino, AGameRevealsSwapsElevenTimesAndPaysTenTimesTheBet) {
     pf::ctl::clearsoundevents();
     chip(2);
     int cookie = casino.cookieshell;
-    ticks(20);
+    loopticks(20);
     EXPECT_LT(casino.shell[cookie].lift, 0);  // the reveal shows the cookie
     untilpick();
     int swaps = 0;
@@ -150,10 +137,10 @@ TEST_F(Casino, AGameRevealsSwapsElevenTimesAndPaysTenTimesTheBet) {
 TEST_F(Casino, NoPickDuringTheRevealOrTheShuffle) {
     open();
     chip(1);
-    ticks(10);
+    loopticks(10);
     pickshell(othershell());
     EXPECT_EQ(casino.pick, 0);
-    ticks(400);
+    loopticks(400);
     ASSERT_GT(casino.shuffle, 0);
     pickshell(1);
     EXPECT_EQ(casino.pick, 0);
@@ -180,11 +167,11 @@ TEST_F(Casino, EntranceWithFourGamesUsedAllowsOneAndClosesByItself) {
     EXPECT_EQ(akt().casinoplays[ENTRANCE], 5);
     EXPECT_EQ(casinogamesleft(), 0);
     EXPECT_FALSE(chipactive(1));
-    ticks(5);
+    loopticks(5);
     EXPECT_GT(casino.leaving, 0);
     for (int k = 0; k < 400 && core.screen == SCREEN_CASINO; k++) maintick();
     EXPECT_EQ(core.screen, SCREEN_MAP);
-    ticks(10);
+    loopticks(10);
     EXPECT_EQ(fade.fadestate, 1);
     // the spent entrance was saved with the visit
     Profile saved;
@@ -209,10 +196,10 @@ TEST_F(Casino, ThirtyFifthGameAwardsTrophyNineAndTheClosingPresentsIt) {
     // the closing waits at 250 for the panel and its button
     for (int k = 0; k < 600 && casino.leaving < 250; k++) maintick();
     ASSERT_EQ(casino.leaving, 250);
-    ticks(100);
+    loopticks(100);
     EXPECT_EQ(casino.leaving, 250);
     EXPECT_EQ(core.screen, SCREEN_CASINO);
-    clickat(disp.midx, trophyshowstate.y + 520);
+    loopclick(disp.midx, trophyshowstate.y + 520);
     EXPECT_GE(trophyshowstate.clock, 450);
     for (int k = 0; k < 200 && core.screen == SCREEN_CASINO; k++) maintick();
     EXPECT_EQ(troph.trophyshown, 1);
@@ -247,7 +234,7 @@ TEST_F(Casino, ExitWithAWonTrophyPresentsItBeforeTheMap) {
     open();
     play(1, false);
     ASSERT_TRUE(trophywaiting());
-    clickat(80, 40);
+    loopclick(80, 40);
     EXPECT_EQ(core.screen, SCREEN_CASINO);
     EXPECT_GT(casino.leaving, 150);
     for (int k = 0; k < 1000 && core.screen == SCREEN_CASINO; k++) maintick();
@@ -256,14 +243,14 @@ TEST_F(Casino, ExitWithAWonTrophyPresentsItBeforeTheMap) {
 }
 
 TEST_F(Casino, ExitLeavesForTheMapAndSaves) {
-    ticks(50);
-    clickat(80, 40);  // not while the curtain opens
-    ticks(20);
+    loopticks(50);
+    loopclick(80, 40);  // not while the curtain opens
+    loopticks(20);
     EXPECT_EQ(core.screen, SCREEN_CASINO);
     open();
     play(1, true);
-    clickat(80, 40);
-    ticks(20);
+    loopclick(80, 40);
+    loopticks(20);
     EXPECT_EQ(core.screen, SCREEN_MAP);
     Profile saved;
     std::string bytes;
@@ -285,7 +272,7 @@ TEST_F(Casino, FirstCookieIsRandomAndLaterGamesStartWhereTheLastLeftIt) {
     int left = casino.cookieshell;
     chip(1);
     EXPECT_EQ(casino.cookieshell, left);
-    ticks(20);
+    loopticks(20);
     EXPECT_LT(casino.shell[left].lift, 0);
     EXPECT_FLOAT_EQ(casino.shell[left].x, 170.0f * left + 10);  // back home for the new game
 }

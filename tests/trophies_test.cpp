@@ -100,20 +100,6 @@ TEST_F(Award, NoPlayerNoAward) {
 
 // ---- the trophy room ---------------------------------------------------------
 
-// Logical point -> window pixel of the 800 x 600 window (factor 1.28).
-void pointat(float x, float y) { pf::ctl::pointer(int(x / 1.28f + 0.5f), int(y / 1.28f + 0.5f)); }
-
-void ticks(int n) {
-    for (int i = 0; i < n; i++) maintick();
-}
-
-void clickat(float x, float y) {
-    pointat(x, y);
-    maintick();
-    pf::ctl::click(1);
-    maintick();
-}
-
 struct Room : ::testing::Test {
     TempDir user;
     void SetUp() override {
@@ -161,7 +147,7 @@ TEST_F(Room, OpensOnThePageOfTheHighestTrophyWonAndSlidesThere) {
         for (int t : c.won) akt().trophywon[t] = TROPHYSETTLED;
         open(SCREEN_MAP);
         EXPECT_EQ(room.page, c.page);
-        ticks(200);
+        loopticks(200);
         EXPECT_NEAR(room.scroll, -1300.0f * (c.page - 1), 1.0f) << c.page;
         // the page title follows the page
         frame();
@@ -175,7 +161,7 @@ TEST_F(Room, WithNothingWonEveryTrophyIsFullyLocked) {
     std::vector<float> a = locks();
     ASSERT_EQ(a.size(), 18u);
     for (float x : a) EXPECT_FLOAT_EQ(x, 1.0f);
-    ticks(300);
+    loopticks(300);
     EXPECT_EQ(locks().size(), 18u);
 }
 
@@ -199,15 +185,15 @@ TEST_F(Room, NewTrophyIsLockedAtEightyPercentThenCelebratedOnce) {
     EXPECT_EQ(soundstarts("chain.ogg"), 1);
     EXPECT_EQ(soundstarts("trophywin.ogg"), 1);
     EXPECT_GT(effectsinuse(), 20);
-    ticks(100);
+    loopticks(100);
     EXPECT_EQ(akt().trophywon[TROPHY_COMBO15], TROPHYSETTLED);
     EXPECT_EQ(locks().size(), 17u);
     EXPECT_EQ(soundstarts("chain.ogg"), 1);
     EXPECT_EQ(soundstarts("trophywin.ogg"), 1);
 
     // back to the map: the settled state is in the saved profile
-    clickat(disp.midx, disp.gfxheight - 23);
-    ticks(20);
+    loopclick(disp.midx, disp.gfxheight - 23);
+    loopticks(20);
     EXPECT_EQ(core.screen, SCREEN_MAP);
     Profile saved;
     std::string bytes;
@@ -218,7 +204,7 @@ TEST_F(Room, NewTrophyIsLockedAtEightyPercentThenCelebratedOnce) {
     // the next visit shows it without lock and without celebration
     pf::ctl::clearsoundevents();
     open(SCREEN_MAP);
-    ticks(150);
+    loopticks(150);
     EXPECT_EQ(locks().size(), 17u);
     EXPECT_EQ(soundstarts("chain.ogg"), 0);
 }
@@ -236,12 +222,12 @@ TEST_F(Room, BackButtonsFollowWhereTheRoomWasOpenedFrom) {
         open(c.from);
         float x = disp.midx + c.x, y = disp.gfxheight - 23.0f;
         // not yet: the way out answers after 100 frames
-        clickat(x, y);
-        ticks(20);
+        loopclick(x, y);
+        loopticks(20);
         ASSERT_EQ(core.screen, SCREEN_TROPHIES) << c.from;
-        ticks(80);
-        clickat(x, y);
-        ticks(20);
+        loopticks(80);
+        loopclick(x, y);
+        loopticks(20);
         EXPECT_EQ(core.screen, c.to) << c.from << " " << c.x;
         EXPECT_EQ(fade.fadestate, 1);
     }
@@ -249,25 +235,25 @@ TEST_F(Room, BackButtonsFollowWhereTheRoomWasOpenedFrom) {
 
 TEST_F(Room, PageButtonsTurnWithinThreePages) {
     open(SCREEN_MAP);
-    ticks(100);
+    loopticks(100);
     float y = disp.gfxheight - 21.0f;
-    clickat(disp.midx - 235.0f, y);  // no page before the first
+    loopclick(disp.midx - 235.0f, y);  // no page before the first
     EXPECT_EQ(room.page, 1);
     for (int p : {2, 3, 3}) {
-        clickat(disp.midx + 235.0f, y);
+        loopclick(disp.midx + 235.0f, y);
         EXPECT_EQ(room.page, p);
     }
-    clickat(disp.midx - 235.0f, y);
+    loopclick(disp.midx - 235.0f, y);
     EXPECT_EQ(room.page, 2);
 }
 
 TEST_F(Room, HoldingEnterHandsOutTrophiesOnlyInDebugMode) {
     open(SCREEN_MAP);
     pf::ctl::key(13, true);
-    ticks(400);
+    loopticks(400);
     for (int n = 1; n <= TROPHYSLOTS; n++) EXPECT_EQ(akt().trophywon[n], 0) << n;
     core.debugmode = 1;
-    ticks(400);
+    loopticks(400);
     int won = 0;
     for (int n = 1; n <= ROOMTROPHIES; n++) won += akt().trophywon[n] > 0;
     EXPECT_GT(won, 10);

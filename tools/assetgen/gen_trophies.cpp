@@ -286,6 +286,29 @@ void chipdisc(cairo_t* cr, double x, double y, double rx, double ry, RGB c) {
     }
 }
 
+// The round body of the octopus and the crab with its two eyes.
+void critter(cairo_t* cr, double x, double y, double r, double wide, RGB c, double eyey, double eyedx,
+             double eyer) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, wide, 1);
+    cairo_arc(cr, 0, 0, r, 0, 2 * kPi);
+    cairo_restore(cr);
+    setrgb(cr, c);
+    cairo_fill_preserve(cr);
+    setrgb(cr, shade(c, 0.62));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int s : {-1, 1}) {
+        cairo_arc(cr, x + s * eyedx, eyey, eyer, 0, 2 * kPi);
+        setrgb(cr, pal::white);
+        cairo_fill(cr);
+        cairo_arc(cr, x + s * eyedx + eyer * 0.2, eyey + eyer * 0.2, eyer * 0.5, 0, 2 * kPi);
+        setrgb(cr, pal::suitblack);
+        cairo_fill(cr);
+    }
+}
+
 // ---- the twenty trophies ----------------------------------------------------
 
 void threestars(cairo_t* cr, double y, double r, const Metal& m) {
@@ -354,24 +377,7 @@ void trophy(int n) {
         }
         cairo_stroke(cr);
         cairo_restore(cr);
-        cairo_save(cr);
-        cairo_translate(cr, 64, 42);
-        cairo_scale(cr, 1.15, 1);
-        cairo_arc(cr, 0, 0, 16, 0, 2 * kPi);
-        cairo_restore(cr);
-        setrgb(cr, pal::anemone);
-        cairo_fill_preserve(cr);
-        setrgb(cr, shade(pal::anemone, 0.6));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        for (int s : {-1, 1}) {
-            cairo_arc(cr, 64 + s * 7, 42, 4.5, 0, 2 * kPi);
-            setrgb(cr, pal::white);
-            cairo_fill(cr);
-            cairo_arc(cr, 64 + s * 7 + 1, 43, 2.2, 0, 2 * kPi);
-            setrgb(cr, pal::suitblack);
-            cairo_fill(cr);
-        }
+        critter(cr, 64, 42, 16, 1.15, pal::anemone, 42, 7, 4.5);
         break;
     case 6:  // the crab
         plinth(cr, "10", GOLD);
@@ -400,25 +406,8 @@ void trophy(int n) {
             setrgb(cr, pal::coral);
             cairo_set_line_width(cr, 4);
         }
-        cairo_save(cr);
-        cairo_translate(cr, 64, 55);
-        cairo_scale(cr, 1.4, 1);
-        cairo_arc(cr, 0, 0, 13, 0, 2 * kPi);
         cairo_restore(cr);
-        setrgb(cr, pal::coral);
-        cairo_fill_preserve(cr);
-        setrgb(cr, shade(pal::coral, 0.65));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        for (int s : {-1, 1}) {
-            cairo_arc(cr, 64 + s * 6, 48, 3.5, 0, 2 * kPi);
-            setrgb(cr, pal::white);
-            cairo_fill(cr);
-            cairo_arc(cr, 64 + s * 6, 48.5, 1.8, 0, 2 * kPi);
-            setrgb(cr, pal::suitblack);
-            cairo_fill(cr);
-        }
-        cairo_restore(cr);
+        critter(cr, 64, 55, 13, 1.4, pal::coral, 48, 6, 3.5);
         break;
     case 7: {  // seventy-five extras: a fan of extra cards behind a medal
         plinth(cr, "75", GOLD);
@@ -468,17 +457,17 @@ void trophy(int n) {
     case 9: {  // thirty-five casino games: a stack of chips under a shell
         plinth(cr, "35", GOLD);
         const RGB chipc[4] = {pal::coral, pal::watermid, pal::kelp, pal::anemone};
-        for (int i = 0; i < 4; i++) chipdisc(cr, 64 + (i % 2 ? 3 : -3), 86 - i * 9, 30, 10, chipc[i]);
-        cairo_move_to(cr, 36, 54);
-        cairo_curve_to(cr, 36, 18, 92, 18, 92, 54);
-        cairo_curve_to(cr, 80, 50, 48, 50, 36, 54);
+        for (int i = 0; i < 4; i++) chipdisc(cr, 64 + (i % 2 ? 3 : -3), 80 - i * 9, 30, 10, chipc[i]);
+        cairo_move_to(cr, 36, 48);
+        cairo_curve_to(cr, 36, 12, 92, 12, 92, 48);
+        cairo_curve_to(cr, 80, 44, 48, 44, 36, 48);
         cairo_close_path(cr);
         metalfill(cr, GOLD, 36, 24, 92, 58);
         setrgb(cr, GOLD.dark, 0.6);
         cairo_set_line_width(cr, 1.5);
         for (int i = -2; i <= 2; i++) {
-            cairo_move_to(cr, 64 + i * 4, 50);
-            cairo_line_to(cr, 64 + i * 10, 24);
+            cairo_move_to(cr, 64 + i * 4, 44);
+            cairo_line_to(cr, 64 + i * 10, 18);
         }
         cairo_stroke(cr);
         break;
