@@ -4,6 +4,9 @@
 // trophies and their presentation, the cookie's place from game to game.
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
+#include "platform/control.h"
+
 #include <set>
 #include <string>
 
@@ -126,12 +129,12 @@ TEST_F(Casino, AGameRevealsSwapsElevenTimesAndPaysTenTimesTheBet) {
     pickshell(cookie);
     untilsettled();
     EXPECT_EQ(akt().pearls, 500 - 25 + 250);
-    EXPECT_EQ(akt().stats[CASINOSTAT_PEARLS], 250);
-    EXPECT_EQ(akt().stats[CASINOSTAT_GAMES], 1);
+    EXPECT_EQ(akt().stats[STAT_CASINOPEARLS], 250);
+    EXPECT_EQ(akt().stats[STAT_CASINOGAMES], 1);
     // a wrong pick loses the bet
     play(1, false);
     EXPECT_EQ(akt().pearls, 725 - 10);
-    EXPECT_EQ(akt().stats[CASINOSTAT_PEARLS], 250);
+    EXPECT_EQ(akt().stats[STAT_CASINOPEARLS], 250);
 }
 
 TEST_F(Casino, NoPickDuringTheRevealOrTheShuffle) {
@@ -147,15 +150,15 @@ TEST_F(Casino, NoPickDuringTheRevealOrTheShuffle) {
 }
 
 TEST_F(Casino, CharmMakesAnyPickWinAndIsUsed) {
-    akt().items[ITEM_CHARM] = 1;
+    akt().items[ITEM_CASINOCHARM] = 1;
     open();
     play(1, false);
     EXPECT_EQ(akt().pearls, 500 - 10 + 100);
-    EXPECT_EQ(akt().items[ITEM_CHARM], 0);
+    EXPECT_EQ(akt().items[ITEM_CASINOCHARM], 0);
     // with none left a wrong pick loses
     play(1, false);
     EXPECT_EQ(akt().pearls, 590 - 10);
-    EXPECT_EQ(akt().items[ITEM_CHARM], 0);
+    EXPECT_EQ(akt().items[ITEM_CASINOCHARM], 0);
 }
 
 TEST_F(Casino, EntranceWithFourGamesUsedAllowsOneAndClosesByItself) {
@@ -183,16 +186,16 @@ TEST_F(Casino, EntranceWithFourGamesUsedAllowsOneAndClosesByItself) {
 }
 
 TEST_F(Casino, ThirtyFifthGameAwardsTrophyNineAndTheClosingPresentsIt) {
-    akt().stats[CASINOSTAT_GAMES] = 33;
+    akt().stats[STAT_CASINOGAMES] = 33;
     akt().casinoplays[ENTRANCE] = 3;
     enter();
     open();
     play(1, false);
     EXPECT_EQ(akt().trophywon[TROPHY_CASINOGAMES], 0);
     play(1, false);
-    EXPECT_EQ(akt().stats[CASINOSTAT_GAMES], 35);
+    EXPECT_EQ(akt().stats[STAT_CASINOGAMES], 35);
     EXPECT_EQ(akt().trophywon[TROPHY_CASINOGAMES], 1);
-    EXPECT_EQ(troph.pendingtrophy, TROPHY_CASINOGAMES);
+    EXPECT_EQ(trophies.pendingtrophy, TROPHY_CASINOGAMES);
     // the closing waits at 250 for the panel and its button
     for (int k = 0; k < 600 && casino.leaving < 250; k++) maintick();
     ASSERT_EQ(casino.leaving, 250);
@@ -202,15 +205,15 @@ TEST_F(Casino, ThirtyFifthGameAwardsTrophyNineAndTheClosingPresentsIt) {
     loopclick(disp.midx, trophyshowstate.y + 520);
     EXPECT_GE(trophyshowstate.clock, 450);
     for (int k = 0; k < 200 && core.screen == SCREEN_CASINO; k++) maintick();
-    EXPECT_EQ(troph.trophyshown, 1);
+    EXPECT_EQ(trophies.trophyshown, 1);
     EXPECT_EQ(core.screen, SCREEN_MAP);
 }
 
 TEST_F(Casino, ThousandthPearlWonAwardsTrophyEight) {
-    akt().stats[CASINOSTAT_PEARLS] = 899;
+    akt().stats[STAT_CASINOPEARLS] = 899;
     open();
     play(1, true);
-    EXPECT_EQ(akt().stats[CASINOSTAT_PEARLS], 999);
+    EXPECT_EQ(akt().stats[STAT_CASINOPEARLS], 999);
     EXPECT_EQ(akt().trophywon[TROPHY_CASINOPEARLS], 0);
     play(1, true);
     EXPECT_EQ(akt().trophywon[TROPHY_CASINOPEARLS], 1);
@@ -218,19 +221,19 @@ TEST_F(Casino, ThousandthPearlWonAwardsTrophyEight) {
 
 TEST_F(Casino, TrophyLeftOverFromACardGameDoesNotBlockTheCasinos) {
     // a card game awarded and presented trophy 10 just before
-    troph.pendingtrophy = TROPHY_COMBO10;
-    troph.trophyshown = 1;
+    trophies.pendingtrophy = TROPHY_COMBO10;
+    trophies.trophyshown = 1;
     akt().trophywon[TROPHY_COMBO10] = 1;
-    akt().stats[CASINOSTAT_GAMES] = 34;
+    akt().stats[STAT_CASINOGAMES] = 34;
     enter();
     EXPECT_FALSE(trophywaiting());
     open();
     chip(1);
-    EXPECT_EQ(troph.pendingtrophy, TROPHY_CASINOGAMES);
+    EXPECT_EQ(trophies.pendingtrophy, TROPHY_CASINOGAMES);
 }
 
 TEST_F(Casino, ExitWithAWonTrophyPresentsItBeforeTheMap) {
-    akt().stats[CASINOSTAT_GAMES] = 34;
+    akt().stats[STAT_CASINOGAMES] = 34;
     open();
     play(1, false);
     ASSERT_TRUE(trophywaiting());
@@ -238,7 +241,7 @@ TEST_F(Casino, ExitWithAWonTrophyPresentsItBeforeTheMap) {
     EXPECT_EQ(core.screen, SCREEN_CASINO);
     EXPECT_GT(casino.leaving, 150);
     for (int k = 0; k < 1000 && core.screen == SCREEN_CASINO; k++) maintick();
-    EXPECT_EQ(troph.trophyshown, 1);
+    EXPECT_EQ(trophies.trophyshown, 1);
     EXPECT_EQ(core.screen, SCREEN_MAP);
 }
 

@@ -3,6 +3,9 @@
 // way back, the debug rule, the saved state).
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
+#include "platform/control.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -59,8 +62,8 @@ TEST_F(Award, OnlyOnTheGameAndTheCasinoAndOnlyTrophiesWithAPicture) {
         newtrophyvisit();
         core.screen = c.screen;
         wintrophy(c.trophy);
-        EXPECT_EQ(troph.pendingtrophy, c.awarded ? c.trophy : 0) << c.screen << " " << c.trophy;
-        if (c.trophy >= 1 && c.trophy <= TROPHYSLOTS) {
+        EXPECT_EQ(trophies.pendingtrophy, c.awarded ? c.trophy : 0) << c.screen << " " << c.trophy;
+        if (c.trophy >= 1 && c.trophy <= TROPHY_LAST) {
             EXPECT_EQ(akt().trophywon[c.trophy], c.awarded ? 1 : 0);
         }
     }
@@ -69,16 +72,16 @@ TEST_F(Award, OnlyOnTheGameAndTheCasinoAndOnlyTrophiesWithAPicture) {
 TEST_F(Award, SecondAwardBeforeThePresentationIsIgnoredAndEarnableLater) {
     wintrophy(TROPHY_ZOMBIEKILLER);
     wintrophy(TROPHY_OCTOPUS);
-    EXPECT_EQ(troph.pendingtrophy, TROPHY_ZOMBIEKILLER);
+    EXPECT_EQ(trophies.pendingtrophy, TROPHY_ZOMBIEKILLER);
     EXPECT_EQ(akt().trophywon[TROPHY_OCTOPUS], 0);
     // presented: nothing more on this visit
-    troph.trophyshown = 1;
+    trophies.trophyshown = 1;
     wintrophy(TROPHY_OCTOPUS);
     EXPECT_EQ(akt().trophywon[TROPHY_OCTOPUS], 0);
     // the next card game: the octopus trophy can be earned
     newtrophyvisit();
     wintrophy(TROPHY_OCTOPUS);
-    EXPECT_EQ(troph.pendingtrophy, TROPHY_OCTOPUS);
+    EXPECT_EQ(trophies.pendingtrophy, TROPHY_OCTOPUS);
     EXPECT_EQ(akt().trophywon[TROPHY_OCTOPUS], 1);
     EXPECT_EQ(akt().trophywon[TROPHY_ZOMBIEKILLER], 1);
 }
@@ -86,16 +89,16 @@ TEST_F(Award, SecondAwardBeforeThePresentationIsIgnoredAndEarnableLater) {
 TEST_F(Award, OwnedTrophyChangesNothingAndBlocksNothing) {
     akt().trophywon[TROPHY_CRAB] = TROPHYSETTLED;
     wintrophy(TROPHY_CRAB);
-    EXPECT_EQ(troph.pendingtrophy, 0);
+    EXPECT_EQ(trophies.pendingtrophy, 0);
     EXPECT_EQ(akt().trophywon[TROPHY_CRAB], TROPHYSETTLED);
-    wintrophy(TROPHY_KINGS);
-    EXPECT_EQ(troph.pendingtrophy, TROPHY_KINGS);
+    wintrophy(TROPHY_KINGCOMBOS);
+    EXPECT_EQ(trophies.pendingtrophy, TROPHY_KINGCOMBOS);
 }
 
 TEST_F(Award, NoPlayerNoAward) {
     players.aktplayer = -1;
-    wintrophy(TROPHY_KINGS);
-    EXPECT_EQ(troph.pendingtrophy, 0);
+    wintrophy(TROPHY_KINGCOMBOS);
+    EXPECT_EQ(trophies.pendingtrophy, 0);
 }
 
 // ---- the trophy room ---------------------------------------------------------
@@ -251,13 +254,13 @@ TEST_F(Room, HoldingEnterHandsOutTrophiesOnlyInDebugMode) {
     open(SCREEN_MAP);
     pf::ctl::key(13, true);
     loopticks(400);
-    for (int n = 1; n <= TROPHYSLOTS; n++) EXPECT_EQ(akt().trophywon[n], 0) << n;
+    for (int n = 1; n <= TROPHY_LAST; n++) EXPECT_EQ(akt().trophywon[n], 0) << n;
     core.debugmode = 1;
     loopticks(400);
     int won = 0;
-    for (int n = 1; n <= ROOMTROPHIES; n++) won += akt().trophywon[n] > 0;
+    for (int n = 1; n <= TROPHY_ROOMLAST; n++) won += akt().trophywon[n] > 0;
     EXPECT_GT(won, 10);
-    for (int n = ROOMTROPHIES + 1; n <= TROPHYSLOTS; n++) EXPECT_EQ(akt().trophywon[n], 0) << n;
+    for (int n = TROPHY_ROOMLAST + 1; n <= TROPHY_LAST; n++) EXPECT_EQ(akt().trophywon[n], 0) << n;
     pf::ctl::key(13, false);
 }
 

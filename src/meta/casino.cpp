@@ -6,20 +6,23 @@
 #include <climits>
 #include <string>
 
-#include "cards/hooks.h"
+#include "meta/shop.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
+#include "menus/popupids.h"
 #include "menus/popups.h"
 #include "meta/map.h"
 #include "meta/trophies.h"
+#include "platform/codes.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/sound.h"
+#include "present/soundids.h"
 #include "present/texts.h"
 #include "story/story.h"
 
@@ -28,19 +31,13 @@ CasinoImages casinoimg;
 
 namespace {
 
-constexpr int SOUND_CASH = 15;
-constexpr int SOUND_CASINOFAIL = 20;
-constexpr int SOUND_OPENSHELL = 21;
-constexpr int SOUND_CLOSESHELL = 34;
-constexpr int SOUND_SWAPSHELL = 35;
-constexpr int SOUND_CURTAIN = 36;
 
 constexpr int CASINOTEXTS = 12;  // gametexts section
 constexpr int TEXT_EXIT = 1, TEXT_WELCOME = 3, TEXT_PICK = 4, TEXT_LOST = 6, TEXT_WIN1 = 7, TEXT_BET = 8,
               TEXT_NOGAMES = 9, TEXT_PEARLS = 10, TEXT_WIN2 = 11, TEXT_GAMES = 13;
 
-constexpr int CHIPSTYLE = 22;    // button styles 22..24
-constexpr int EXITSTYLE = 3;
+constexpr int CHIPSTYLE = BUTTON_CHIP1;  // 22..24
+constexpr int EXITSTYLE = BUTTON_STYLE3;
 constexpr int OPENAFTER = 199;   // frames before chips and exit answer
 constexpr int LIFTSTEP = 4;      // pixels a shell rises or sinks per frame
 constexpr int LIFTFRAMES = 29;
@@ -76,7 +73,7 @@ bool resultshowing() { return casino.wintime > 0 || casino.losetime > 0; }
 
 int prize(int chip) { return CASINOCHIPCOST[std::clamp(chip, 1, CASINOCHIPS)] * CASINOPRIZEFACTOR; }
 
-int charms() { return haveplayer() ? akt().items[ITEM_CHARM] : 0; }
+int charms() { return haveplayer() ? akt().items[ITEM_CASINOCHARM] : 0; }
 
 bool over(Img img, float x, float y) {
     if (!img || !popimg.coll2img) return false;
@@ -139,7 +136,7 @@ void messages() {
 
 void drawcharms(int h) {
     int n = std::min(charms(), 8);  // a pile beyond that would run off the screen
-    for (int k = 1; k <= n; k++) drawimg(shopitemimage(ITEM_CHARM), 80.0f - 10 * k, float(h - 50));
+    for (int k = 1; k <= n; k++) drawimg(shopitemimage(ITEM_CASINOCHARM), 80.0f - 10 * k, float(h - 50));
 }
 
 void result() {
@@ -151,14 +148,14 @@ void result() {
         effstars(x, SHELLY + c.shell[c.pickedshell].lift, 1);
         int won = prize(c.bet);
         p.pearls = addcapped(p.pearls, won);
-        PlayS(SOUND_CASH, int(x));
+        PlayS(SND_CASH, int(x));
         c.lastbet = c.bet;
         c.bet = 0;
-        p.stats[CASINOSTAT_PEARLS] = addcapped(p.stats[CASINOSTAT_PEARLS], won);
-        if (p.stats[CASINOSTAT_PEARLS] > 999) wintrophy(TROPHY_CASINOPEARLS);
+        p.stats[STAT_CASINOPEARLS] = addcapped(p.stats[STAT_CASINOPEARLS], won);
+        if (p.stats[STAT_CASINOPEARLS] > 999) wintrophy(TROPHY_CASINOPEARLS);
     } else {
         c.losetime = 1;
-        PlayS(SOUND_CASINOFAIL, int(x));
+        PlayS(SND_CASINO_FAIL, int(x));
         c.bet = 0;
     }
 }
@@ -175,7 +172,7 @@ void shuffleshells() {
         while (c.swapb == c.swapa);
         c.shell[c.swapa].target = c.shell[c.swapb].x;
         c.shell[c.swapb].target = c.shell[c.swapa].x;
-        if (c.swapcount < CASINOSWAPS) PlayS(SOUND_SWAPSHELL, int(c.shell[c.swapb].x + disp.uixoff));
+        if (c.swapcount < CASINOSWAPS) PlayS(SND_CASINO_SWAPSHELL, int(c.shell[c.swapb].x + disp.uixoff));
     }
     c.shuffle++;
     if (c.swapcount >= CASINOSWAPS) {
@@ -200,17 +197,17 @@ void pickshells() {
         float x = c.shell[i].x + disp.uixoff, y = SHELLY + c.shell[i].lift;
         if (!over(casinoimg.shell, x, y)) continue;
         float a = pf::getalpha();
-        pf::setblend(4);
+        pf::setblend(BLEND_LIGHT);
         pf::setalpha(a * 0.4f);
         drawimg(casinoimg.shell, x, y);
-        pf::setblend(3);
+        pf::setblend(BLEND_ALPHA);
         pf::setalpha(a);
         if (!in.mhit1 || fade.fadestate != 1) break;
         in.mhit1 = 0;
         if (charms() > 0) {
             c.cookieshell = i;
             effstars(80.0f - 10 * std::min(charms(), 8), disp.gfxheight - 50.0f, 2);
-            akt().items[ITEM_CHARM]--;
+            akt().items[ITEM_CASINOCHARM]--;
         }
         c.pick = 1;
         c.pickedshell = i;
@@ -223,10 +220,10 @@ void runpick() {
     if (c.pick <= 0) return;
     c.pickwait = 0;
     CasinoShell& s = c.shell[std::clamp(c.pickedshell, 1, CASINOSHELLS)];
-    if (c.pick == 1) PlayS(SOUND_OPENSHELL, int(s.x + disp.uixoff));
+    if (c.pick == 1) PlayS(SND_CASINO_OPENSHELL, int(s.x + disp.uixoff));
     if (c.pick <= LIFTFRAMES) s.lift -= LIFTSTEP;
     if (c.pick == PICKRESULT) result();
-    if (c.pick == PICKSINK) PlayS(SOUND_CLOSESHELL, int(s.x + disp.uixoff));
+    if (c.pick == PICKSINK) PlayS(SND_CASINO_CLOSESHELL, int(s.x + disp.uixoff));
     if (c.pick >= PICKSINK && c.pick < PICKEND) s.lift += LIFTSTEP;
     if (c.pick >= PICKEND) {
         s.lift = 0;
@@ -240,9 +237,9 @@ void runreveal() {
     CasinoState& c = casino;
     if (c.reveal <= 0) return;
     CasinoShell& s = c.shell[c.cookieshell];
-    if (c.reveal == 1) PlayS(SOUND_OPENSHELL, int(s.x + disp.uixoff));
+    if (c.reveal == 1) PlayS(SND_CASINO_OPENSHELL, int(s.x + disp.uixoff));
     if (c.reveal <= LIFTFRAMES) s.lift -= LIFTSTEP;
-    if (c.reveal == REVEALSINK) PlayS(SOUND_CLOSESHELL, int(s.x + disp.uixoff));
+    if (c.reveal == REVEALSINK) PlayS(SND_CASINO_CLOSESHELL, int(s.x + disp.uixoff));
     if (c.reveal >= REVEALSINK && c.reveal < REVEALSINK + LIFTFRAMES) s.lift += LIFTSTEP;
     if (c.reveal >= REVEALEND) {
         s.lift = 0;
@@ -340,7 +337,7 @@ void leavecasino() {
 void exitbutton() {
     CasinoState& c = casino;
     bool active = c.casinotick > OPENAFTER && c.leaving < 1;
-    if (button(80, 40, EXITSTYLE, active ? 1 : 0, gametext(CASINOTEXTS, TEXT_EXIT)) != 3 || !active) return;
+    if (button(80, 40, EXITSTYLE, active ? 1 : 0, gametext(CASINOTEXTS, TEXT_EXIT)) != BUTTON_CLICKED || !active) return;
     // A trophy won on this visit is presented first: the curtain closes
     // over the table and the panel comes down before the map.
     if (trophywaiting()) c.leaving = CURTAINCLOSE;
@@ -355,8 +352,8 @@ void presschip(int i) {
     c.bet = i;
     plays()++;
     p.pearls -= CASINOCHIPCOST[i];
-    p.stats[CASINOSTAT_GAMES] = addcapped(p.stats[CASINOSTAT_GAMES], 1);
-    if (p.stats[CASINOSTAT_GAMES] > 34) wintrophy(TROPHY_CASINOGAMES);
+    p.stats[STAT_CASINOGAMES] = addcapped(p.stats[STAT_CASINOGAMES], 1);
+    if (p.stats[STAT_CASINOGAMES] > 34) wintrophy(TROPHY_CASINOGAMES);
 }
 
 void chips(float cx, int h) {
@@ -364,10 +361,10 @@ void chips(float cx, int h) {
     for (int i = 1; i <= CASINOCHIPS; i++) {
         float x = cx + 220.0f * (i - 2), y = float(h - 90);
         bool active = chipactive(i);
-        if (button(x, y, CHIPSTYLE + i - 1, active ? 1 : 0, "") == 3 && active) presschip(i);
+        if (button(x, y, CHIPSTYLE + i - 1, active ? 1 : 0, "") == BUTTON_CLICKED && active) presschip(i);
         if (c.bet != i || c.pick != 0) continue;
         float a = pf::getalpha();
-        pf::setblend(4);
+        pf::setblend(BLEND_LIGHT);
         for (float turn : {2.0f * core.framecount, -1.0f * core.framecount}) {
             setdraw(turn, 1.2f, 1.2f, 4, a);
             drawimg(effimg.glo[3], x, y);
@@ -383,14 +380,14 @@ void curtains(float cx, float cy) {
     int w = disp.gfxwidth;
     bool draw = false;
     if (c.casinotick < 300) {
-        if (c.casinotick == 51) PlayS(SOUND_CURTAIN, disp.midx);
+        if (c.casinotick == 51) PlayS(SND_CASINO_CURTAIN, disp.midx);
         float target = c.casinotick < 51 ? cx : -100.0f;
         c.curtainx -= (c.curtainx - target) * 0.03f;
         draw = true;
     }
     if (c.leaving > CURTAINCLOSE - 1) {
         if (c.leaving == CURTAINCLOSE) {
-            PlayS(SOUND_CURTAIN, disp.midx);
+            PlayS(SND_CASINO_CURTAIN, disp.midx);
             c.curtainx = 0;
         }
         c.curtainx -= (c.curtainx - cx) * 0.03f;
@@ -482,11 +479,7 @@ void deletecasinostuff_dynamic() {
 
 void instcasino(int) {
     CasinoState& c = casino;
-    deleteloadstuff_dynamic();
-    deletemapstuff_dynamic();
-    deletemenustuff_dynamic();
-    deletestorybg_dynamic();
-    deletegamebg_dynamic();
+    releaseotherscreens(SCREEN_CASINO);
     loadcasinostuff_dynamic();
     core.prevscreen = core.screen;
     pop.popup = 0;
@@ -520,10 +513,10 @@ void showcasino() {
     const float cx = disp.gfxwidth / 2.0f, cy = disp.gfxheight / 2.0f;
     const int h = disp.gfxheight;
     setfadecolour();
-    pf::setblend(2);
+    pf::setblend(BLEND_SOLID);
     pf::setalpha(1);
     drawimg(casinoimg.bg, cx, cy);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     c.casinotick++;
     pop.buttonlayer = pop.popupfade > 0 ? 2 : 1;
     drawdealer(cx, h);

@@ -4,6 +4,8 @@
 // the map allows five games per player, counted in the profile.
 #pragma once
 
+#include "core/statids.h"
+#include "meta/itemids.h"
 #include "present/resources.h"
 
 constexpr int CASINOSHELLS = 5;
@@ -12,9 +14,6 @@ constexpr int CASINOCHIPS = 3;
 constexpr int CASINOCHIPCOST[CASINOCHIPS + 1] = {0, 10, 25, 50};
 constexpr int CASINOPRIZEFACTOR = 10;
 constexpr int CASINOSWAPS = 12;      // swaps started; the last one never moves
-constexpr int CASINOSTAT_PEARLS = 8;  // stats: pearls won in the casino
-constexpr int CASINOSTAT_GAMES = 9;   // stats: casino games played
-constexpr int ITEM_CHARM = 26;        // the charm booster: the next pick wins
 
 struct CasinoShell {
     float x = 0, target = 0;

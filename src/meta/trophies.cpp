@@ -7,19 +7,19 @@
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/screens.h"
+#include "menus/popupids.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/fonts.h"
 #include "present/sound.h"
+#include "present/soundids.h"
 #include "present/texts.h"
 
-TrophyState troph;
+TrophyState trophies;
 TrophyShow trophyshowstate;
 TrophyImages trophyimg;
 
 namespace {
-constexpr int SOUND_TURNUP = 5;
-constexpr int SOUND_TROPHYWIN = 65;
 constexpr int TROPHYTEXTS = 18;      // menutexts section of the room and the panel
 constexpr int TEXT_SHOWTITLE = 29;
 constexpr int TEXT_SHOWBUTTON = 31;
@@ -28,20 +28,20 @@ constexpr int SHOWENDS = 500;
 }  // namespace
 
 void wintrophy(int n) {
-    if (n < 1 || n > TROPHYPICTURES || !haveplayer()) return;
+    if (n < 1 || n > TROPHY_PICTURELAST || !haveplayer()) return;
     if (core.screen != SCREEN_GAME && core.screen != SCREEN_CASINO) return;
-    if (troph.trophyshown != 0 || troph.pendingtrophy != 0 || akt().trophywon[n] != 0) return;
-    troph.pendingtrophy = n;
+    if (trophies.trophyshown != 0 || trophies.pendingtrophy != 0 || akt().trophywon[n] != 0) return;
+    trophies.pendingtrophy = n;
     akt().trophywon[n] = 1;
     pf::logline("wintrophy: " + std::to_string(n));
 }
 
-Img trophyimage(int n) { return n >= 1 && n <= TROPHYPICTURES ? trophyimg.t[n] : nullptr; }
+Img trophyimage(int n) { return n >= 1 && n <= TROPHY_PICTURELAST ? trophyimg.t[n] : nullptr; }
 
 void loadtrophyimages() {
     freetrophyimages();
     pf::automidhandle(true);
-    for (int n = 1; n <= TROPHYPICTURES; n++)
+    for (int n = 1; n <= TROPHY_PICTURELAST; n++)
         trophyimg.t[n] = loadimg("data\\/trophies/t" + std::to_string(n) + ".png");
 }
 
@@ -50,11 +50,11 @@ void freetrophyimages() {
 }
 
 void newtrophyvisit() {
-    troph.pendingtrophy = 0;
-    troph.trophyshown = 0;
+    trophies.pendingtrophy = 0;
+    trophies.trophyshown = 0;
 }
 
-bool trophywaiting() { return troph.pendingtrophy != 0 && troph.trophyshown == 0; }
+bool trophywaiting() { return trophies.pendingtrophy != 0 && trophies.trophyshown == 0; }
 
 bool drawtrophypanel(int n, float y, int namelineheight, float buttondy) {
     float x = float(disp.midx);
@@ -62,22 +62,22 @@ bool drawtrophypanel(int n, float y, int namelineheight, float buttondy) {
     drawtext(uppertext(menutext(TROPHYTEXTS, TEXT_SHOWTITLE)), x, y + 205, 3, 9);
     drawimg(trophyimage(n), x, y + 340);
     drawtextbox(menutext(TROPHYTEXTS, 8 + n), x, y + 405, 250, namelineheight, 3, 8);
-    return button(x, y + buttondy, 3, 1, menutext(TROPHYTEXTS, TEXT_SHOWBUTTON)) == 3;
+    return button(x, y + buttondy, BUTTON_STYLE3, 1, menutext(TROPHYTEXTS, TEXT_SHOWBUTTON)) == BUTTON_CLICKED;
 }
 
 void casinotrophyshow() {
     TrophyShow& s = trophyshowstate;
     if (!trophywaiting()) return;
     if (s.clock == 0) {
-        PlayS(SOUND_TURNUP, disp.midx);
-        PlayS(SOUND_TROPHYWIN, disp.midx);
+        PlayS(SND_TURNUP, disp.midx);
+        PlayS(SND_TROPHYWIN, disp.midx);
     }
     float target = s.clock < SHOWLEAVES ? 0.0f : -600.0f;
     s.y -= (s.y - target) * 0.1f;
-    if (drawtrophypanel(troph.pendingtrophy, s.y, 30, 520) && s.clock < SHOWLEAVES) s.clock = SHOWLEAVES;
-    if (s.clock == SHOWLEAVES) PlayS(SOUND_TURNUP, disp.midx);
+    if (drawtrophypanel(trophies.pendingtrophy, s.y, 30, 520) && s.clock < SHOWLEAVES) s.clock = SHOWLEAVES;
+    if (s.clock == SHOWLEAVES) PlayS(SND_TURNUP, disp.midx);
     if (s.clock == SHOWENDS) {
-        troph.trophyshown = 1;
+        trophies.trophyshown = 1;
         pf::logline("casino trophy show off");
     }
     s.clock++;
@@ -87,7 +87,7 @@ void resettrophyshow() { trophyshowstate = TrophyShow{}; }
 
 void resettrophies() {
     freetrophyimages();
-    troph = TrophyState{};
+    trophies = TrophyState{};
     trophyshowstate = TrophyShow{};
     trophyimg = TrophyImages{};
 }

@@ -7,37 +7,11 @@
 // room's celebration running, 20 settled.
 #pragma once
 
+#include "meta/trophyids.h"
 #include "present/resources.h"
 
-constexpr int TROPHYSLOTS = 30;     // trophywon[1..30] in the profile
-constexpr int TROPHYPICTURES = 20;  // "data\trophies\t1.png" .. "t20.png"
-constexpr int ROOMTROPHIES = 18;    // the room shows 1..18
 constexpr int TROPHYSETTLED = 20;   // celebration finished
 
-// The trophies by what earns them.
-enum TrophyId {
-    TROPHY_STREAK5 = 1,         // more than 4 three-star wins in a row
-    TROPHY_STREAK10 = 2,        // more than 9 three-star wins in a row
-    TROPHY_ZOMBIEKILLER = 3,    // extras used more than 9 times each ...
-    TROPHY_ZOMBIEBLASTER = 4,
-    TROPHY_OCTOPUS = 5,
-    TROPHY_CRAB = 6,
-    TROPHY_EXTRAS = 7,          // extras used more than 74 times
-    TROPHY_CASINOPEARLS = 8,    // more than 999 pearls won in the casino
-    TROPHY_CASINOGAMES = 9,     // more than 34 casino games
-    TROPHY_COMBO10 = 10,        // best combo 10..14
-    TROPHY_COMBO15 = 11,        // 15..17
-    TROPHY_COMBO18 = 12,        // 18 or more
-    TROPHY_KINGS = 13,          // three long combos ending on a king
-    TROPHY_OBSTACLES = 14,      // more than 49 obstacles cleared
-    TROPHY_FULLSTABLE = 15,     // a win with more than 7 cards in the stable
-    TROPHY_STARS60 = 16,        // stars of the reached levels 60..119
-    TROPHY_STARS120 = 17,       // 120..199
-    TROPHY_STARS200 = 18,       // 200 or more
-    TROPHY_REEF = 19,           // pictures without an award
-    TROPHY_EGGS = 20,
-    TROPHY_STARS300 = 21,       // requested by the level end; has no picture, name or place
-};
 
 struct TrophyState {
     int pendingtrophy = 0;  // awarded and not yet presented, 0 none
@@ -51,10 +25,10 @@ struct TrophyShow {
 };
 
 struct TrophyImages {
-    Img t[TROPHYPICTURES + 1] = {};
+    Img t[TROPHY_PICTURELAST + 1] = {};
 };
 
-extern TrophyState troph;
+extern TrophyState trophies;
 extern TrophyShow trophyshowstate;
 extern TrophyImages trophyimg;
 

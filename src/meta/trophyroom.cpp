@@ -11,13 +11,16 @@
 #include "core/loop.h"
 #include "core/screens.h"
 #include "menus/loading.h"
+#include "menus/popupids.h"
 #include "menus/popups.h"
 #include "meta/map.h"
 #include "meta/trophies.h"
+#include "platform/codes.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/sound.h"
+#include "present/soundids.h"
 #include "present/swimfish.h"
 #include "present/texts.h"
 #include "story/story.h"
@@ -26,11 +29,9 @@ TrophyRoom room;
 TrophyRoomImages roomimg;
 
 namespace {
-constexpr int SOUND_CHAIN = 64;
-constexpr int SOUND_TROPHYWIN = 65;
 constexpr int ROOMTEXTS = 18;  // menutexts section
 constexpr int TEXT_TITLE = 1, TEXT_BACK = 2, TEXT_NEXT = 4, TEXT_PREV = 5, TEXT_PAGE1 = 6, TEXT_MAP = 30;
-constexpr int BUTTONSTYLE = 3;
+constexpr int BUTTONSTYLE = BUTTON_STYLE3;
 constexpr int LOCKGONE = 5;  // the lock has faded out at this state
 
 float pagescroll(int page) { return -float(page - 1) * ROOMPAGEWIDTH; }
@@ -55,7 +56,7 @@ void sparkring(float x, float y) {
 // The unlocking moment of one trophy.
 void celebrate(float x, float y) {
     effburst(x, y - 70, 7, 1);
-    PlayS(SOUND_CHAIN, int(x));
+    PlayS(SND_CHAIN, int(x));
     for (int k = 0; k < 6; k++) addeff(x + pf::rand(-50, 50), y - 70 + pf::rand(-55, 45), 996, 0, 0);
     effstars(x, y - 70, 1);
     sparkring(x, y - 70);
@@ -63,7 +64,7 @@ void celebrate(float x, float y) {
 
 void drawtrophies(Profile& p, float cx) {
     bool any = false;
-    for (int n = 1; n <= ROOMTROPHIES; n++) {
+    for (int n = 1; n <= TROPHY_ROOMLAST; n++) {
         int dx = 0, dy = 0;
         trophyplace(n, dx, dy);
         float x = dx + room.scroll + cx;
@@ -87,14 +88,14 @@ void drawtrophies(Profile& p, float cx) {
             }
         }
     }
-    if (any) PlayS(SOUND_TROPHYWIN, disp.midx);
+    if (any) PlayS(SND_TROPHYWIN, disp.midx);
 }
 
 // Debug mode: holding Enter hands out trophies at random, so the
 // celebration can be watched without earning them.
 void debugtrophies(Profile& p) {
     if (core.debugmode == 0 || !in.keyenter) return;
-    for (int n = 1; n <= ROOMTROPHIES; n++)
+    for (int n = 1; n <= TROPHY_ROOMLAST; n++)
         if (p.trophywon[n] == 0 && pf::rand(1, 100) == 1) p.trophywon[n] = 1;
 }
 
@@ -120,18 +121,18 @@ void leave(int screen) {
 void drawwayout(float cx, int h) {
     int layer = room.clock > ROOMBUTTONSAFTER ? 1 : 0;
     if (room.from == SCREEN_GAME) {
-        if (button(cx - 78, float(h - 23), BUTTONSTYLE, layer, menutext(ROOMTEXTS, TEXT_BACK)) == 3) leave(SCREEN_MENU);
-        if (button(cx + 78, float(h - 23), BUTTONSTYLE, layer, menutext(ROOMTEXTS, TEXT_MAP)) == 3) leave(SCREEN_MAP);
+        if (button(cx - 78, float(h - 23), BUTTONSTYLE, layer, menutext(ROOMTEXTS, TEXT_BACK)) == BUTTON_CLICKED) leave(SCREEN_MENU);
+        if (button(cx + 78, float(h - 23), BUTTONSTYLE, layer, menutext(ROOMTEXTS, TEXT_MAP)) == BUTTON_CLICKED) leave(SCREEN_MAP);
         return;
     }
-    if (button(cx, float(h - 23), BUTTONSTYLE, layer, menutext(ROOMTEXTS, TEXT_BACK)) == 3)
+    if (button(cx, float(h - 23), BUTTONSTYLE, layer, menutext(ROOMTEXTS, TEXT_BACK)) == BUTTON_CLICKED)
         leave(room.from == SCREEN_MAP ? SCREEN_MAP : SCREEN_MENU);
 }
 
 }  // namespace
 
 void trophyplace(int n, int& dx, int& dy) {
-    n = std::clamp(n, 1, ROOMTROPHIES);
+    n = std::clamp(n, 1, int(TROPHY_ROOMLAST));
     int page = (n - 1) / 6, j = (n - 1) % 6;
     dx = page * ROOMPAGEWIDTH + (j % 3 - 1) * 300;
     dy = j < 3 ? 250 : 500;
@@ -139,7 +140,7 @@ void trophyplace(int n, int& dx, int& dy) {
 
 int trophyroompage(const Profile& p) {
     int highest = 0;
-    for (int n = 1; n <= ROOMTROPHIES; n++)
+    for (int n = 1; n <= TROPHY_ROOMLAST; n++)
         if (p.trophywon[n] > 0) highest = n;
     if (highest >= 13) return 3;
     if (highest >= 7) return 2;
@@ -161,10 +162,7 @@ void deletetrophyroomstuff_dynamic() {
 void insttrophyroom(int) {
     core.prevscreen = core.screen;
     room.from = core.screen;
-    deleteloadstuff_dynamic();
-    deletemapstuff_dynamic();
-    deletegamestuff_dynamic();
-    deletestorybg_dynamic();
+    releaseotherscreens(SCREEN_TROPHIES);
     musicfortrophies();
     loadtrophyroomstuff_dynamic();
     loadgamebg_dynamic(SCREEN_TROPHIES, 99, 0);
@@ -188,10 +186,10 @@ void showtrophyroom() {
     const int h = disp.gfxheight;
     pop.buttonlayer = pop.popupfade > 0 ? 2 : 1;
     setfadecolour();
-    pf::setblend(2);
+    pf::setblend(BLEND_SOLID);
     pf::setalpha(1);
     drawgamebg(0);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     if (pf::rand(1, 8) == 1) spawnbubble(pf::rand(1, 400), h, int(pf::rand(1, 100) * 0.01));
     if (pf::rand(1, 8) == 1) spawnbubble(disp.gfxwidth - pf::rand(1, 400), h, int(pf::rand(1, 100) * 0.01));
     drawbubbles(0);
@@ -209,8 +207,8 @@ void showtrophyroom() {
     // The frame first: the buttons sit on its bottom strip.
     drawframe(cx, h);
     int prev = room.page > 1 ? 1 : 0, next = room.page < ROOMPAGES ? 1 : 0;
-    if (button(cx - 235, float(h - 21), BUTTONSTYLE, prev, menutext(ROOMTEXTS, TEXT_PREV)) == 3 && prev) room.page--;
-    if (button(cx + 235, float(h - 21), BUTTONSTYLE, next, menutext(ROOMTEXTS, TEXT_NEXT)) == 3 && next) room.page++;
+    if (button(cx - 235, float(h - 21), BUTTONSTYLE, prev, menutext(ROOMTEXTS, TEXT_PREV)) == BUTTON_CLICKED && prev) room.page--;
+    if (button(cx + 235, float(h - 21), BUTTONSTYLE, next, menutext(ROOMTEXTS, TEXT_NEXT)) == BUTTON_CLICKED && next) room.page++;
     drawwayout(cx, h);
 
     draweff();

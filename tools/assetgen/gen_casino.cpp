@@ -35,11 +35,6 @@ const RGB VELVET = hex(0xB8353F), VELVETDARK = hex(0x7A1E2C), VELVETLIGHT = hex(
 const RGB FELT = hex(0x1F7F6A), FELTDARK = hex(0x145646);
 const RGB SHELLC = hex(0xFF9E8A);
 
-void save(Canvas& c, const std::string& rel) {
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 void archpath(cairo_t* cr) {
     cairo_move_to(cr, ARCH[0][0], ARCH[0][1]);
     for (int k = 1; k < 37; k++) cairo_line_to(cr, ARCH[k][0], ARCH[k][1]);

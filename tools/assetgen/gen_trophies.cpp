@@ -31,11 +31,6 @@ const Metal GOLD{pal::gold, hex(0xFFF3B8), hex(0xA86F08)};
 const Metal SILVER{hex(0xCBD6E0), hex(0xFFFFFF), hex(0x6F7F8E)};
 const Metal BRONZE{hex(0xD08A4E), hex(0xF6C48E), hex(0x7A4A22)};
 
-void save(Canvas& c, const std::string& rel) {
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 // Fills the current path with a metal gradient lit from the upper left and
 // strokes it in the metal's dark shade.
 void metalfill(cairo_t* cr, const Metal& m, double x0, double y0, double x1, double y1, double line = 2.5) {

@@ -1,14 +1,13 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "core/splash.h"
+#include "menus/splash.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
@@ -88,7 +87,7 @@ void instmain() {
     fade.fadelevel = 0;
     in.escdelay = 0;
     in.mmoved = 0;
-    core.screen = -3;
+    core.screen = SCREEN_NONE;
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
@@ -139,7 +138,7 @@ void resetgame() {
     resettrophyroom();
     resetcasino();
     resetcardgame();
-    resethooks();
+    resetplaystate();
     resetgamescreen();
     resetstory();
     registerscreens();

@@ -1,25 +1,17 @@
-// Defaults for the calls into other modules (see hooks.h). They keep to the
-// documented behaviour where it is small enough to state here, so the card
-// rules can be played and tested before those modules land.
-#include "cards/hooks.h"
+#include "cards/extras.h"
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
 #include "core/globals.h"
-#include "core/loop.h"
 #include "core/profiles.h"
-#include "core/screens.h"
-#include "meta/map.h"
 #include "platform/platform.h"
 #include "present/resources.h"
 
-CardHooks hk;
+Extras extras;
 
-void resethooks() { hk = CardHooks{}; }
-
-// The bars as the profile holds them; the extras module adds the flights,
-// the clicks and the helpers' own pictures.
+// The bars as the profile holds them; the flights, the clicks and the
+// helpers' own pictures come with the extras themselves.
 void drawextrabar() {
     const Profile& p = akt();
     int h = disp.gfxheight;
@@ -30,7 +22,7 @@ void drawextrabar() {
         if (kind < 1 || kind > 12) continue;
         static const int aktcode[13] = {0, 124, 125, 0, 126, 128, 133, 130, 131, 134, 135, 136, 127};
         if (aktcode[kind]) drawimg(aktcardimage(aktcode[kind]), slotx[i], h - 149);
-        if (in.mx > slotx[i] && in.mx < slotx[i] + CARDW && in.my > h - 149 && in.my < h - 7) hk.tooltip = kind + 1;
+        if (in.mx > slotx[i] && in.mx < slotx[i] + CARDW && in.my > h - 149 && in.my < h - 7) hud.tooltip = kind + 1;
     }
     drawimg(hudimg.extrabarfront, 171, h - 23);
 }
@@ -47,19 +39,8 @@ void drawhelpers() {
         pf::setscale(0.45f, 0.45f);
         drawimg(art.helpercard[i], w - 190 + dx[i] - 22, h - 107 + dy[i] - 32);
     }
-    setdraw(0, 1, 1, 3, a);
-    if (in.mx > w - 360 && in.my > h - 130) hk.tooltip = 1;
-}
-
-void drawboss() {}
-
-Img shopitemimage(int) { return nullptr; }
-
-void setmapunlock(int anim, int level) {
-    hk.mapunlockanim = anim;
-    hk.mapunlocklevel = level;
-    mapstate.unlockanim = anim;
-    mapstate.unlocklevel = level;
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
+    if (in.mx > w - 360 && in.my > h - 130) hud.tooltip = 1;
 }
 
 void firstvisitgift() {}
@@ -67,23 +48,15 @@ void firstvisitgift() {}
 void runextras() {}
 
 void resetextrasforlevel() {
-    for (int& h : hk.helperarrive) h = 0;
-    hk.crab = 0;
-    hk.otherextra = 0;
+    for (int& h : extras.helperarrive) h = 0;
+    extras.crab = 0;
+    extras.otherextra = 0;
 }
 
 void starthelperarrive(int helper) {
-    if (helper < 1 || helper > 9) return;
-    hk.helperarrive[helper] = 1;
+    if (helper < 1 || helper > MAXHELPERS) return;
+    extras.helperarrive[helper] = 1;
     akt().helpers[helper] = 1;  // the helper is on the bar once it has arrived
 }
 
-int shopfullprice(int item) { return item == 21 ? 400 : 0; }
-
-void cards_gotoscreen(int target, int param) {
-    hk.lastscreen = target;
-    hk.lastscreenparam = param;
-    gotoscreen(target, param);
-}
-
-bool cards_mapexists() { return screenroutines(SCREEN_MAP).entry != nullptr; }
+void resetextras() { extras = Extras{}; }
