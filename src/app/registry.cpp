@@ -12,10 +12,12 @@
 #include "menus/players.h"
 #include "menus/popups.h"
 #include "menus/splash.h"
+#include "meta/casino.h"
 #include "meta/map.h"
 #include "meta/maphints.h"
 #include "present/effects.h"
 #include "meta/shop.h"
+#include "meta/trophyroom.h"
 #include "present/fonts.h"
 #include "present/resources.h"
 #include "present/sound.h"
@@ -41,6 +43,12 @@ void registerscreens() {
     });
     setscreenroutines(SCREEN_MAP, instadventuremap, showadventuremap, deletemapstuff_dynamic);
     setscreenroutines(SCREEN_STORY, inststory, showstory, deletestorystuff_dynamic);
+    // The trophy room shows its own background, which goes with it.
+    setscreenroutines(SCREEN_TROPHIES, insttrophyroom, showtrophyroom, [] {
+        deletetrophyroomstuff_dynamic();
+        deletegamebg_dynamic();
+    });
+    setscreenroutines(SCREEN_CASINO, instcasino, showcasino, deletecasinostuff_dynamic);
     registerpopups();
     registergamescreen();
     wirehooks();

@@ -12,8 +12,11 @@
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
+#include "meta/casino.h"
 #include "meta/map.h"
 #include "meta/shop.h"
+#include "meta/trophies.h"
+#include "meta/trophyroom.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -77,6 +80,7 @@ void loadmaingraphics() {
     loadhudstuff();
     loadextrastuff();
     loadshopstuff();
+    loadtrophyimages();
 }
 
 void instmain() {
@@ -135,6 +139,9 @@ void resetgame() {
     resettexts();
     resetsound();
     resetmap();
+    resettrophies();
+    resettrophyroom();
+    resetcasino();
     resetcardgame();
     resetshop();
     resetplaystate();

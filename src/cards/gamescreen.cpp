@@ -123,8 +123,7 @@ void instgame() {
     sc.starlock = 0;
     gs.leveltick = 0;
     gs.levelclock = 0;
-    trophies.pendingtrophy = 0;
-    trophies.trophyshown = 0;
+    newtrophyvisit();
     playtrack(core.playlevel % 3 + 1);
     tut.tutorialpage = 0;
     tut = Tutorial{};

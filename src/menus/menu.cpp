@@ -12,6 +12,7 @@
 #include "menus/players.h"
 #include "menus/popups.h"
 #include "meta/map.h"
+#include "meta/trophyroom.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
