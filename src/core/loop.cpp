@@ -7,6 +7,7 @@
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/fonts.h"
+#include "present/notice.h"
 #include "present/resources.h"
 #include "present/sound.h"
 #include "present/texts.h"
@@ -165,6 +166,7 @@ void doall() {
     if (r.frame) r.frame();
     if (core.framecount > 30) updatemusic();
     drawpauseoverlay();
+    drawnotice();
     drawpointer();
 }
 
