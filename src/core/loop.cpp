@@ -111,11 +111,15 @@ void getinput() {
     if (core.appsuspended == 1 && core.gamepause == -1) {
         core.appsuspended = 2;
         core.gamepause = 1;
-        if (players.aktplayer > -1 && (core.screen <= 0 || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
-        savesettings(0);
+        savebeforeleaving();
         pf::minimisewindow();
         pausesoundchannels();
     }
+}
+
+void savebeforeleaving() {
+    if (players.aktplayer > -1 && (core.screen <= 0 || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
+    savesettings(0);
 }
 
 void stattime() {

@@ -5,6 +5,9 @@ void gotoscreen(int target, int param);
 void startfadein();
 void dofade();
 void getinput();
+// What losing the foreground saves: the settings and, on the menus and the
+// card game, the current profile (a level being played is suspended).
+void savebeforeleaving();
 void doall();
 void stattime();
 // One pass of the main loop: clear, sample, tick, present, wait.

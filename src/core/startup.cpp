@@ -161,6 +161,7 @@ bool startgame(pf::Backend backend) {
     // Reading the settings sets the music volume the sound module ramps from.
     curmusicvolhook = [](int v) { snd.curmusicvol = v; };
     loadall();
+    pf::setemergencysave(savebeforeleaving);
     instgraphic();
     initsound();
     if (gamepicturesmissing()) {

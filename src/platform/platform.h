@@ -103,6 +103,8 @@ void openurl(const std::string& url);
 // Logs the text and shows it in a window of the desktop's own (SDL backend),
 // readable without any of the game's pictures or fonts.
 void showmessage(const std::string& title, const std::string& text);
+// What the game saves when it must end at once (the display went away).
+void setemergencysave(void (*save)());
 
 // ---- audio -----------------------------------------------------------------
 bool audioavailable();
