@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, then the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for
-# a bounded time.
+# Sets up, builds and runs every test: the normal build, the packaging checks
+# (install, menu entry, metainfo, .deb), then the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --test
 JOBS="$(nproc)"
 FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
 
@@ -27,6 +28,15 @@ rungroup() {
 echo "== reliability: saves under kill -9, full and read-only disks, damaged files, hostile data"
 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
   rungroup build/reliability.log build/tests/twtests --gtest_filter="$(echo "$RELIABILITY" | sed 's/[^|]*/*&*/g; s/|/:/g')"
+
+echo "== packaging"
+# The screenshots of the metainfo, then the install and the .deb, from a tree
+# configured for /usr as a distribution package is.
+cmake --build build --target screenshots
+cmake -S . -B build-pkg -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  -DTW_TESTS=OFF -DTW_BENCH=OFF -DTW_DATA_FROM="$PWD/build/data" >/dev/null
+cmake --build build-pkg -j"$JOBS"
+bash packaging/check.sh build-pkg
 
 echo "== sanitizer build"
 # The data folder is the one just generated: the generators need no sanitizer.

@@ -192,4 +192,10 @@ void sandbed(cairo_t* cr, int w, int h, double y, double wave, Rng& rng, RGB lig
 void fish(cairo_t* cr, double x, double y, double len, RGB body, RGB stripe, bool left = false,
           double alpha = 1.0);
 
+// ---- the application's emblem ------------------------------------------------
+
+// The window icon's drawing on a 32 x 32 grid: the water disc, the sand, the
+// coral fish and a bubble (scale the context for other sizes).
+void windowicon(cairo_t* cr);
+
 }  // namespace art

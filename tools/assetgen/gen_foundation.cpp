@@ -320,30 +320,7 @@ void logos() {
 
 void icon() {
     Canvas c = canvas(32, 32);
-    cairo_t* cr = c.cr;
-    cairo_arc(cr, 16, 16, 15, 0, 2 * kPi);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 31);
-    addstop(p, 0, pal::watertop);
-    addstop(p, 1, pal::waterdeep);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    setrgb(cr, pal::textoutline);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    cairo_save(cr);
-    cairo_arc(cr, 16, 16, 14.2, 0, 2 * kPi);
-    cairo_clip(cr);
-    cairo_move_to(cr, 0, 25);
-    cairo_curve_to(cr, 10, 21, 22, 21, 32, 25);
-    cairo_line_to(cr, 32, 32);
-    cairo_line_to(cr, 0, 32);
-    cairo_close_path(cr);
-    setrgb(cr, pal::sand);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    fish(cr, 16, 14, 22, pal::coralorange, pal::white, false);
-    bubble(cr, 26, 7, 2.2);
+    windowicon(c.cr);
     al::saveico(c.surface, "icon32.ico");
     done(c);
 }
