@@ -4,10 +4,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "present/resources.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 
 inline std::filesystem::path fuzzroot() {

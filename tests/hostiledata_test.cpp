@@ -8,10 +8,11 @@
 #include <fstream>
 
 #include "core/globals.h"
+#include "platform/control.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "meta/map.h"
 #include "testutil.h"
 

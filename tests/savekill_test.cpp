@@ -18,10 +18,11 @@
 #include <thread>
 
 #include "core/globals.h"
+#include "platform/control.h"
 #include "core/profiles.h"
 #include "core/savestatus.h"
 #include "core/settings.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "testutil.h"
 
 namespace fs = std::filesystem;

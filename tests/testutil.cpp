@@ -1,9 +1,10 @@
+#include "platform/control.h"
 #include "testutil.h"
 
 #include <random>
 
 #include "core/globals.h"
-#include "core/startup.h"
+#include "app/startup.h"
 
 void headlessgame(int seed) {
     pf::init(pf::Backend::headless);

@@ -3,11 +3,11 @@
 #include <climits>
 #include <string>
 
+#include "core/filebytes.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/savestatus.h"
 #include "platform/platform.h"
-#include "present/texts.h"
 
 Settings settings;
 MusicVolumeHook curmusicvolhook = nullptr;

@@ -1,5 +1,7 @@
 #include "art.h"
 
+#include "assetlib.h"
+
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -66,6 +68,19 @@ void done(Canvas& c) {
     if (c.cr) cairo_destroy(c.cr);
     if (c.surface) cairo_surface_destroy(c.surface);
     c.cr = nullptr;
+    c.surface = nullptr;
+}
+
+void save(cairo_surface_t* s, const std::string& rel) {
+    cairo_surface_flush(s);
+    if (!al::savepng(s, rel)) al::fail("cannot write " + rel);
+    cairo_surface_destroy(s);
+}
+
+void save(Canvas& c, const std::string& rel) {
+    if (c.cr) cairo_destroy(c.cr);
+    c.cr = nullptr;
+    save(c.surface, rel);
     c.surface = nullptr;
 }
 

@@ -98,6 +98,10 @@ struct Canvas {
 };
 Canvas canvas(int w, int h);
 void done(Canvas& c);
+// Writes a picture into the data folder as PNG (rel: its path there), reports
+// a failed write to the generator runner, and frees the canvas or surface.
+void save(Canvas& c, const std::string& rel);
+void save(cairo_surface_t* s, const std::string& rel);
 
 // Path only (no fill): rounded rectangle and pill.
 void roundrect(cairo_t* cr, double x, double y, double w, double h, double r);

@@ -21,7 +21,8 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
-#include "core/startup.h"
+#include "app/startup.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 
 namespace fs = std::filesystem;

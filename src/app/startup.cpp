@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "core/globals.h"
 #include "core/savestatus.h"
@@ -6,10 +6,9 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "core/splash.h"
+#include "menus/splash.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
@@ -130,7 +129,7 @@ void instmain() {
     fade.fadelevel = 0;
     in.escdelay = 0;
     in.mmoved = 0;
-    core.screen = -3;
+    core.screen = SCREEN_NONE;
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
@@ -203,7 +202,7 @@ void resetgame() {
     resetsound();
     resetmap();
     resetcardgame();
-    resethooks();
+    resetplaystate();
     resetgamescreen();
     resetstory();
     registerscreens();
