@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "testutil.h"
 

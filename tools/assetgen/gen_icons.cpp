@@ -154,7 +154,6 @@ AL_GENERATOR(desktopicons) {
             largeicon(cr, px);
         }
         std::string n = std::to_string(px);
-        al::savepng(c.surface, "desktopicons/" + n + "x" + n + ".png");
-        done(c);
+        save(c, "desktopicons/" + n + "x" + n + ".png");
     }
 }
