@@ -19,6 +19,7 @@
 #include "meta/shop.h"
 #include "meta/trophyroom.h"
 #include "present/fonts.h"
+#include "present/notice.h"
 #include "present/resources.h"
 #include "present/sound.h"
 #include "present/texts.h"
@@ -76,6 +77,7 @@ void wirehooks() {
     loophooks.music = updatemusic;
     loophooks.overlay = [] {
         drawpauseoverlay();
+        drawnotice();
         drawpointer();
     };
     fonthooks.popupfade = [] { return pop.popupfade; };

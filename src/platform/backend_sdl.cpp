@@ -101,6 +101,7 @@ void updatesize() {
 // textures the next time they are drawn.
 bool sopengraphics(int w, int h, int depth, int hz, int flags) {
     if (!videoready()) return false;
+    guarddisplay();
     releasetextures();
     if (sdl.renderer) SDL_DestroyRenderer(sdl.renderer);
     if (sdl.window) SDL_DestroyWindow(sdl.window);

@@ -126,6 +126,8 @@ struct Letterbox {
 Letterbox letterbox(int winw, int winh, int logw, int logh);
 
 void launchurl(const std::string& url);
+// Installs the handler for a lost X display once SDL's video is up.
+void guarddisplay();
 void resetheadless();
 
 // Clock in microseconds: real or virtual.

@@ -105,6 +105,11 @@ bool quitsignalled();
 std::vector<int> appevents();
 void logline(const std::string& text);
 void openurl(const std::string& url);
+// Logs the text and shows it in a window of the desktop's own (SDL backend),
+// readable without any of the game's pictures or fonts.
+void showmessage(const std::string& title, const std::string& text);
+// What the game saves when it must end at once (the display went away).
+void setemergencysave(void (*save)());
 
 // ---- audio -----------------------------------------------------------------
 bool audioavailable();
@@ -145,11 +150,17 @@ int filetype(const std::string& path);  // 0 missing, 1 file, 2 directory
 bool createdir(const std::string& path, bool recurse);
 bool deletefile(const std::string& path);
 long filesize(const std::string& path);  // -1 when missing
+std::vector<std::string> listfolder(const std::string& path);  // names, no "." or ".."
+bool folderwritable(const std::string& path);  // an existing folder we may create files in
 
 // ---- system ----------------------------------------------------------------
 // The roaming application-data folder with a trailing "/", or "" when it
 // cannot be resolved ($XDG_DATA_HOME, else ~/.local/share).
 std::string appdatafolder();
+// Where the per-user folder may live, best first: $XDG_DATA_HOME,
+// $HOME/.local/share, the account's home/.local/share, a folder of this user
+// under $TMPDIR or /tmp. Each ends in "/".
+std::vector<std::string> appdatafolders();
 // Holds a system-wide named lock for the life of the process; false when
 // another process holds it already.
 bool singleinstance(const std::string& name);

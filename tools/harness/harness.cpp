@@ -149,6 +149,9 @@ int main(int argc, char** argv) {
     // A fresh per-user folder unless one is given: runs never touch the
     // player's own saves.
     if (userdir.empty()) userdir = (fs::temp_directory_path() / ("twharness-" + std::to_string(getpid()))).string();
+    // The game takes only an absolute XDG_DATA_HOME: a relative one would
+    // send it to the player's real folder.
+    userdir = fs::absolute(userdir).lexically_normal().string();
     setenv("XDG_DATA_HOME", userdir.c_str(), 1);
     if (backendname == "sdl") {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
