@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
+#include "core/settings.h"
 #include "core/startup.h"
 #include "present/resources.h"
 
@@ -22,6 +23,8 @@ void setupgame(pf::Backend b) {
     resetgame();
     pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
     pf::ctl::virtualclock(true, 1000);
+    settings.fullscreen = 0;
+    checkvideo();
     instgraphic();
     core.maintimer = pf::createtimer(50);
     core.sectimer = pf::createtimer(1);

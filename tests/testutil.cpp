@@ -3,6 +3,7 @@
 #include <random>
 
 #include "core/globals.h"
+#include "core/settings.h"
 #include "core/startup.h"
 
 void headlessgame(int seed) {
@@ -15,6 +16,8 @@ void headlessgame(int seed) {
     // Saves made by a test land in a scratch folder, never in the checkout.
     static TempDir userdir;
     core.userpath = userdir.str();
+    settings.fullscreen = 0;
+    checkvideo();
     instgraphic();
     core.maintimer = pf::createtimer(50);
     core.sectimer = pf::createtimer(1);

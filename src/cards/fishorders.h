@@ -31,6 +31,8 @@ struct FishOrderImages {
 extern FishOrders fo;
 extern FishOrderImages foimg;
 void freefishorderimages();  // the bubbles load again on next use
+// Loads the order bubbles once (the card game on first use, the help page too).
+void loadorderimages();
 
 void resetfishorders();  // flags and tokens; the pictures stay
 int ordertokensinuse();

@@ -6,6 +6,8 @@
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "menus/popups.h"
 #include "meta/map.h"
 #include "present/fonts.h"
@@ -24,9 +26,8 @@ void popupingame() {
     int midx = disp.midx;
     float t = popupsmall(midx, menutext(13, 1));
     drawtext(menutext(13, 2), midx, t + 285, 3, 8);
-    // help and options come with their own popups; without them the menu stays
-    if (button(midx + 82, t + 380, 3, 2, menutext(13, 7)) == 3 && popuproutine(102)) switchpopup(102);
-    if (button(midx - 82, t + 380, 3, 2, menutext(13, 6)) == 3 && popuproutine(100)) switchpopup(100);
+    if (button(midx + 82, t + 380, 3, 2, menutext(13, 7)) == 3) openhelpfromlevel();
+    if (button(midx - 82, t + 380, 3, 2, menutext(13, 6)) == 3) switchpopup(POPUP_OPTIONS);
     if (button(midx - 82, t + 450, 3, 2, menutext(13, 3)) == 3) saveandleave(SCREEN_MAP);
     if (button(midx + 82, t + 450, 3, 2, menutext(13, 9)) == 3) switchpopup(399);
     if (button(midx - 82, t + 520, 3, 2, menutext(13, 4)) == 3) saveandleave(SCREEN_MENU);

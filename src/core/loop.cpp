@@ -1,5 +1,6 @@
 #include "core/loop.h"
 
+#include "core/display.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/screens.h"
@@ -102,6 +103,7 @@ void getinput() {
     if (in.escdelay > 0) in.escdelay--;
     if (in.keyesc == 1 && in.escdelay == 0) in.escdelay = 30;
     if (in.keyf7 == 1) loadalltexts();
+    if (pf::keyhit(KEY_FULLSCREEN) > 0) togglefullscreenkey();
     if (pf::appterminate()) openpopup(99);
     for (int ev : pf::appevents()) {
         if (ev == 1) core.appsuspended = 1;

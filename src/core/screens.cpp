@@ -4,6 +4,7 @@
 #include "core/splash.h"
 #include "meta/maphints.h"
 #include "meta/map.h"
+#include "meta/survey.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "story/story.h"
@@ -33,5 +34,6 @@ void registerscreens() {
     setscreenroutines(18, inststory, showstory);
     registermenupopups();
     registermaphints();
+    registersurvey();
     registergamescreen();
 }

@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "core/display.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
@@ -13,6 +14,9 @@
 #include "menus/popups.h"
 #include "story/story.h"
 #include "meta/map.h"
+#include "meta/survey.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/resources.h"
@@ -40,21 +44,6 @@ void loadall() {
     loadsettings();
     loadplayers(core.firststart == 1 ? 9999 : 0);
     loadmappoints();
-}
-
-// The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
-void instgraphic() {
-    disp.gfxwidth = 1024;
-    disp.gfxheight = 768;
-    disp.windowwidth = 800;
-    disp.windowheight = 600;
-    disp.depth = 0;
-    pf::opengraphics(disp.windowwidth, disp.windowheight, 0, 60, 0);
-    pf::setvirtualres(disp.gfxwidth, disp.gfxheight);
-    pf::setwindowtitle(apptitle);
-    pf::setwindowicon(pf::filetype("icon32.ico") == 1 ? "icon32.ico" : "data/icon32.ico");
-    disp.midx = disp.gfxwidth / 2;
-    disp.midy = disp.gfxheight / 2;
 }
 
 void loadmaingraphics() {
@@ -88,6 +77,7 @@ void instmain() {
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
+    if (core.surveyversion == 1) loadsurveytexts();
     instintro(1);
 }
 
@@ -102,6 +92,7 @@ bool startgame(pf::Backend backend) {
     // Reading the settings sets the music volume the sound module ramps from.
     curmusicvolhook = [](int v) { snd.curmusicvol = v; };
     loadall();
+    checkvideo();
     instgraphic();
     initsound();
     instmain();
@@ -111,12 +102,14 @@ bool startgame(pf::Backend backend) {
 int runtidewrack() {
     if (!startgame(pf::Backend::sdl)) return 0;
     mainloop();
+    if (core.surveyversion == 1) opensurveylink();
     pf::shutdown();
     return 0;
 }
 
 void resetgame() {
     resetcore();
+    resetdisplay();
     resetsettings();
     resetplayers();
     resetsplash();
@@ -131,6 +124,9 @@ void resetgame() {
     resettexts();
     resetsound();
     resetmap();
+    resetsurvey();
+    resetoptions();
+    resethelp();
     resetcardgame();
     resethooks();
     resetgamescreen();

@@ -1,6 +1,7 @@
 // Start-up in its fixed order, then the main loop until quitgame.
 #pragma once
 
+#include "core/display.h"
 #include "platform/platform.h"
 
 // Everything before the main loop. False when another instance runs: the
@@ -9,7 +10,6 @@ bool startgame(pf::Backend backend);
 int runtidewrack();
 void makepath();
 void loadall();
-void instgraphic();
 void instmain();
 void loadmaingraphics();
 // Every module back to its start-up state (tests and the harness).

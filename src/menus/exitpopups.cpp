@@ -4,6 +4,7 @@
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
+#include "meta/survey.h"
 #include "meta/map.h"
 #include "present/fonts.h"
 #include "present/sound.h"
@@ -18,7 +19,8 @@ void popupexit() {
     if (button(midx + 82, t + 520, 3, 2, menutext(1, 5)) == 3) {
         if (players.aktplayer > -1) saveplayer(players.aktplayer);
         stopmusic();
-        gotoscreen(-999, 0);
+        // the survey edition says goodbye on its closing screen first
+        gotoscreen(leavetarget(), 0);
     }
 }
 

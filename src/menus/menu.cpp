@@ -8,6 +8,8 @@
 #include "core/profiles.h"
 #include "core/settings.h"
 #include "menus/exitpopups.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "menus/loading.h"
 #include "menus/players.h"
 #include "menus/popups.h"
@@ -59,6 +61,7 @@ void entermenu() {
     pop.popupy = -768;
     core.gamepause = -1;
     core.menutick = 0;
+    help.helppage = 1;
     menu.menusidey = disp.gfxheight + 100;
     loadgamebg_dynamic(0, 0, 0);
     // From the map the title music simply runs on.
@@ -118,7 +121,7 @@ void showmenu() {
             newplayerfrommenu();
         }
     }
-    if (button(midx - 200, menu.menubuttony[2] + bob(0), 17, 1, "") == 3) openpopup(100);
+    if (button(midx - 200, menu.menubuttony[2] + bob(0), 17, 1, "") == 3) openpopup(POPUP_OPTIONS);
     if (button(midx + 200, menu.menubuttony[3] + bob(180), 13, nobody ? -1 : 1, "") == 3) {
         if (haveplayer()) gotoscreen(16, 0);
     }
@@ -137,6 +140,8 @@ void registermenupopups() {
     setpopuproutine(107, popupcontinue);
     setpopuproutine(398, popupnametaken);
     setpopuproutine(432, popupnewgame);
+    registeroptions();
+    registerhelp();
 }
 
 void resetmenu() {
