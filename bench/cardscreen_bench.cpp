@@ -6,15 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/control.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "menus/popups.h"
 #include "present/effects.h"
 #include "present/fonts.h"

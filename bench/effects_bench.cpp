@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/control.h"
 #include "core/globals.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "present/effects.h"
 #include "present/swimfish.h"
 

@@ -4,11 +4,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
+#include "app/startup.h"
 #include "core/settings.h"
-#include "core/startup.h"
 #include "present/resources.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cards/autoplay.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 
 static void BM_SolverGames(benchmark::State& state) {
@@ -12,6 +13,7 @@ static void BM_SolverGames(benchmark::State& state) {
     pf::ctl::virtualclock(true, 1000);
     int level = (int)state.range(0), seed = 1, won = 0;
     for (auto _ : state) {
+        pf::ctl::fixedseed(true, seed);
         AutoResult r = autoplay(level, seed++, false);
         if (!r.loaded) {
             state.SkipWithError("level file missing: run the build's data step first");

@@ -8,10 +8,11 @@
 #include <string>
 #include <unistd.h>
 
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
 #include "core/profiles.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 
 namespace {
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (level != 1) std::filesystem::copy_file(root() / "data" / "levelz" / "001.lvl", root() / "data" / "levelz" / name,
                                                std::filesystem::copy_options::overwrite_existing);
     resetcardgame();
-    resethooks();
+    resetplaystate();
     players.aktplayer = 1;
     akt() = Profile{};
     core.aktlevel = core.playlevel = level;

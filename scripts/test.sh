@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, then the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for
-# a bounded time.
+# Sets up, builds and runs every test: the normal build, the packaging checks
+# (install, menu entry, metainfo, .deb), then the same tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for a
+# bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --test
 JOBS="$(nproc)"
 FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
 
@@ -12,6 +13,15 @@ echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
+
+echo "== packaging"
+# The screenshots of the metainfo, then the install and the .deb, from a tree
+# configured for /usr as a distribution package is.
+cmake --build build --target screenshots
+cmake -S . -B build-pkg -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+  -DTW_TESTS=OFF -DTW_BENCH=OFF -DTW_DATA_FROM="$PWD/build/data" >/dev/null
+cmake --build build-pkg -j"$JOBS"
+bash packaging/check.sh build-pkg
 
 echo "== sanitizer build"
 # The data folder is the one just generated: the generators need no sanitizer.

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/control.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "testutil.h"
@@ -15,10 +15,10 @@ struct CardsTest : ::testing::Test {
     void SetUp() override {
         headlessgame(1);
         resetcardgame();
-        resethooks();
+        resetplaystate();
         players.aktplayer = 1;
         akt() = Profile{};
-        hk.tutorialon = 0;
+        tut.tutorialon = 0;
     }
 
     static CardSlot& slot(int i) { return akt().card[i]; }
@@ -57,7 +57,7 @@ struct CardsTest : ::testing::Test {
         cg.gamestat = 2;
         cg.dealtick = 190;
         resetlevelruntime();
-        hk.points = 0;
+        sc.points = 0;
     }
 
     static void tick(int n = 1) {

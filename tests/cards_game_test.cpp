@@ -1,4 +1,5 @@
 // Whole levels from the shipped level files, played by clicks alone.
+#include "platform/control.h"
 #include "core/globals.h"
 #include "cards_fixture.h"
 
@@ -13,7 +14,7 @@ struct Game : CardsTest {
 
     static bool start(int level) {
         core.aktlevel = core.playlevel = level;
-        hk.points = 0;
+        sc.points = 0;
         return loadlevel();
     }
 
@@ -65,8 +66,8 @@ TEST_F(Game, ShippedLevelPlayedToTheLastStack) {
     EXPECT_EQ(cg.gameresult, 1);
     EXPECT_EQ(cg.goalleft, 0);
     for (int s = 1; s <= akt().stacks; s++) EXPECT_EQ(akt().stack[s].stackleft, -1) << s;
-    EXPECT_GE(hk.points, 5 * 18 + 25 * 6);
-    EXPECT_EQ(hk.endseq, 1);
+    EXPECT_GE(sc.points, 5 * 18 + 25 * 6);
+    EXPECT_EQ(sc.endseq, 1);
 }
 
 TEST_F(Game, EveryShippedLevelLoads) {
@@ -98,7 +99,7 @@ TEST_F(Game, ResumedGameContinuesExactly) {
     ASSERT_EQ(cg.gamestat, 2) << "the test wants a level still running here";
     Profile saved = akt();
     saved.ingame = 1;
-    saved.savedpoints = hk.points;
+    saved.savedpoints = sc.points;
     int framecount = core.framecount;
 
     auto play = [&] {
@@ -111,12 +112,12 @@ TEST_F(Game, ResumedGameContinuesExactly) {
     };
     play();
     Profile reference = akt();
-    int refpoints = hk.points, refstat = cg.gamestat;
+    int refpoints = sc.points, refstat = cg.gamestat;
 
     resetcardgame();
     akt() = saved;
     core.aktlevel = core.playlevel = 3;
-    hk.points = saved.savedpoints;
+    sc.points = saved.savedpoints;
     ASSERT_TRUE(loadlevel());
     EXPECT_EQ(cg.gamestat, 2);
     play();
@@ -129,7 +130,7 @@ TEST_F(Game, ResumedGameContinuesExactly) {
     for (int s = 1; s <= MAXSTACKS; s++) EXPECT_EQ(akt().stack[s].stackleft, reference.stack[s].stackleft) << s;
     EXPECT_EQ(akt().stablecount, reference.stablecount);
     EXPECT_EQ(akt().aktcard, reference.aktcard);
-    EXPECT_EQ(hk.points, refpoints);
+    EXPECT_EQ(sc.points, refpoints);
     EXPECT_EQ(cg.gamestat, refstat);
 }
 

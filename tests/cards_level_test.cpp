@@ -108,10 +108,10 @@ TEST_F(LevelFiles, BrokenFilesSendThePlayerBack) {
     writelevel(dir, 11, v, 0);         // empty
     for (int level : {7, 8, 9, 11}) {  // 7 does not exist
         resetcardgame();
-        hk.lastscreen = -3;
+        fade.fadeto = -3;
         EXPECT_FALSE(load(level)) << level;
         EXPECT_EQ(cg.gamestat, 0);
-        EXPECT_EQ(hk.lastscreen, screenroutines(SCREEN_MAP).entry ? SCREEN_MAP : SCREEN_MENU);
+        EXPECT_EQ(fade.fadeto, screenroutines(SCREEN_MAP).entry ? SCREEN_MAP : SCREEN_MENU);
         EXPECT_EQ(slot(1).cardtype, 0);
         for (int t = 0; t < 5; t++) playdispatch();  // nothing runs on the empty table
     }

@@ -45,14 +45,14 @@ TEST_F(Play, ClickOnAFreeCardThatDoesNotFit) {
     startplay(2, 3);
     settle();
     Profile before = akt();
-    int points = hk.points;
+    int points = sc.points;
     clickslot(2);
     EXPECT_EQ(cg.sign[1].kind, 1);
     EXPECT_EQ(cg.sign[1].x, 200 + 48);
     EXPECT_EQ(cg.sign[1].y, 32 + 71);
     EXPECT_EQ(cg.movecard, 0);
     EXPECT_EQ(cg.combo, 0);
-    EXPECT_EQ(hk.points, points);
+    EXPECT_EQ(sc.points, points);
     for (int i = 1; i <= MAXCARDS; i++) EXPECT_EQ(slot(i).cardtype, before.card[i].cardtype);
     EXPECT_EQ(akt().stack[2].stackleft, 1);
     EXPECT_EQ(akt().aktcard, 3);
@@ -67,7 +67,7 @@ TEST_F(Play, PlayingACardFliesItOntoTheAktcard) {
     int suit = slot(1).cardsuit;
     clickslot(1);
     EXPECT_EQ(cg.combo, 1);
-    EXPECT_EQ(hk.points, 5);
+    EXPECT_EQ(sc.points, 5);
     EXPECT_EQ(akt().stack[1].stackleft, 0);
     tick(17);
     EXPECT_EQ(akt().aktcard, 3) << "still flying";
@@ -91,12 +91,12 @@ TEST_F(Play, ComboPaysFromFive) {
             waitidle();
         }
         ASSERT_EQ(cg.combo, n);
-        int played = hk.points;
+        int played = sc.points;
         EXPECT_EQ(played, 5 * n + 25 * n);  // 5 a card; each one-card stack cleared pays 25
         clickstable();
         EXPECT_EQ(cg.combo, 0);
         tick();
-        EXPECT_EQ(hk.points - played, n >= 5 ? 5 * n : 0) << n;
+        EXPECT_EQ(sc.points - played, n >= 5 ? 5 * n : 0) << n;
         EXPECT_EQ(akt().bestcombo, n >= 5 ? n : 0);
     }
 }
@@ -152,7 +152,7 @@ TEST_F(Play, SkippedStackCountsAsClearedAtOnce) {
     EXPECT_EQ(akt().bossdamage, 1);
     EXPECT_EQ(akt().stack[2].stackleft, -1);
     EXPECT_EQ(akt().stack[2].stacktop, -11);
-    EXPECT_EQ(hk.points, 25);
+    EXPECT_EQ(sc.points, 25);
     EXPECT_EQ(pearlsearned(), 12);
     EXPECT_EQ(cg.sign[1].kind, 2);
     EXPECT_EQ(cg.gamestat, 2);
@@ -174,7 +174,7 @@ TEST_F(Play, LastStackEndsTheLevelWhileItsCardFlies) {
     EXPECT_EQ(akt().aktcard, cardnumber(4, suit)) << "the card still landed";
     EXPECT_EQ(cg.movecard, 0);
     tick(10);
-    EXPECT_EQ(hk.endseq, 1);
+    EXPECT_EQ(sc.endseq, 1);
 }
 
 TEST_F(Play, EndOfferAfterFortyOneTicks) {

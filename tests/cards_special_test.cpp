@@ -1,4 +1,5 @@
 #include "cards_fixture.h"
+#include "cards/extras.h"
 
 using Special = CardsTest;
 
@@ -27,7 +28,7 @@ TEST_F(Special, UnlockCountdownsByLayer) {
         clickslot(9);
         EXPECT_EQ(slot(9).cardtype, 0);
         EXPECT_EQ(cg.combo, 1);
-        EXPECT_EQ(hk.points, 10);
+        EXPECT_EQ(sc.points, 10);
         EXPECT_EQ(slot(5).cardface, c.start - 1) << "counted once in the click tick";
         EXPECT_EQ(ticksto10(5) + 1, c.start - 10) << c.lock;
         int removed = akt().stats[14];
@@ -48,7 +49,7 @@ TEST_F(Special, SpongeWithNothingToClean) {
     startplay(2, 3);
     settle();
     clickslot(1);
-    EXPECT_EQ(hk.points, 10);
+    EXPECT_EQ(sc.points, 10);
     EXPECT_EQ(cg.combo, 1);
     EXPECT_EQ(akt().stack[1].stackleft, 0);
     EXPECT_EQ(akt().aktcard, 3);
@@ -108,14 +109,14 @@ TEST_F(Special, MarkerDoublesLaterAwards) {
     startplay(2, 3);
     settle();
     clickslot(1);
-    EXPECT_EQ(hk.points, 25);
+    EXPECT_EQ(sc.points, 25);
     EXPECT_EQ(akt().pointmult, 2);
     EXPECT_EQ(slot(1).cardtype, 0);
     EXPECT_EQ(slot(1).cardparam, 0);
     tick();  // stack 1 cleared: 25 doubled
-    EXPECT_EQ(hk.points, 75);
+    EXPECT_EQ(sc.points, 75);
     clickslot(2);
-    EXPECT_EQ(hk.points, 85);
+    EXPECT_EQ(sc.points, 85);
     waitidle();
     clickslot(3);  // a second marker pays, the multiplier stays 2
     EXPECT_EQ(akt().pointmult, 2);
@@ -134,8 +135,8 @@ TEST_F(Special, HelperCardBringsItsHelper) {
     settle();
     clickslot(1);
     EXPECT_EQ(slot(1).cardtype, 0);
-    EXPECT_EQ(hk.helperarrive[6], 1);
-    EXPECT_EQ(hk.points, 10);
+    EXPECT_EQ(extras.helperarrive[6], 1);
+    EXPECT_EQ(sc.points, 10);
     EXPECT_EQ(cg.combo, 1);
     EXPECT_EQ(akt().stack[1].stackleft, 0);
 }

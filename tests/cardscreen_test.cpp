@@ -3,9 +3,12 @@
 // panel and the in-level menu.
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
+#include "meta/map.h"
+#include "meta/trophies.h"
+#include "platform/control.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
@@ -37,7 +40,7 @@ struct Screen : GameScreenFixture {
     }
 
     static void shownpointsreach() {
-        for (int k = 0; k < 400 && hud.shownpoints != hk.points; k++) {
+        for (int k = 0; k < 400 && hud.shownpoints != sc.points; k++) {
             pf::clearscreen();
             drawpointsbar();
         }
@@ -65,7 +68,7 @@ TEST_F(Screen, StarsFollowThePointsReachedWithTheMultiplier) {
     } cases[] = {{324, 1, 0}, {325, 1, 1}, {400, 1, 2}, {500, 1, 3}, {162, 2, 0}, {163, 2, 1}, {250, 2, 3}};
     for (const Case& c : cases) {
         akt() = Profile{};
-        hk.points = 0;
+        sc.points = 0;
         hud.shownpoints = 0;
         sc.starlock = 0;
         akt().pointmult = c.mult;
@@ -79,13 +82,13 @@ TEST_F(Screen, EarnedStarsStayWhenPointsFallAndTheLockHoldsThemBack) {
     addpoints(410, 100, 100);
     shownpointsreach();
     EXPECT_EQ(stars(), 2);
-    hk.points = 0;
+    sc.points = 0;
     shownpointsreach();
     EXPECT_EQ(stars(), 2);
 
     akt() = Profile{};
     sc.starlock = 1;
-    hk.points = 600;
+    sc.points = 600;
     shownpointsreach();
     EXPECT_EQ(stars(), 0);
     EXPECT_EQ(drawn("starempty"), 0) << "locked empty stars are not shown";
@@ -97,9 +100,9 @@ TEST_F(Screen, AwardsOffTheScreenDoNotCount) {
         bool counts;
     } cases[] = {{0, 300, false}, {1024, 300, false}, {500, 0, false}, {500, 768, false}, {-40, 300, false}, {500, 900, false}, {1, 1, true}, {1023, 767, true}};
     for (const Case& c : cases) {
-        hk.points = 0;
+        sc.points = 0;
         addpoints(25, c.x, c.y);
-        EXPECT_EQ(hk.points, c.counts ? 25 : 0) << c.x << "," << c.y;
+        EXPECT_EQ(sc.points, c.counts ? 25 : 0) << c.x << "," << c.y;
     }
 }
 
@@ -113,27 +116,27 @@ TEST_F(Screen, SixthClickWithinSixtyFiveTicksCostsFiftyPoints) {
         resetscoring();
         core.framecount = 1000;
         sc.clickstart = core.framecount;
-        hk.points = c.points;
+        sc.points = c.points;
         for (int k = 1; k <= 6; k++) {
             core.framecount += c.gap;
             in.mhit1 = 1;
             clickcheck();
             in.mhit1 = 0;
         }
-        EXPECT_EQ(hk.points, c.after) << c.points << " gap " << c.gap;
+        EXPECT_EQ(sc.points, c.after) << c.points << " gap " << c.gap;
         EXPECT_EQ(sc.clickcount, 0);
     }
 }
 
 TEST_F(Screen, ClicksIntoAPopupAreNotCounted) {
     pop.popup = 298;
-    hk.points = 100;
+    sc.points = 100;
     for (int k = 0; k < 10; k++) {
         in.mhit2 = 1;
         clickcheck();
     }
     EXPECT_EQ(sc.clickcount, 0);
-    EXPECT_EQ(hk.points, 100);
+    EXPECT_EQ(sc.points, 100);
 }
 
 // ---- pearls -----------------------------------------------------------------
@@ -164,7 +167,7 @@ struct LevelEnd : Screen {
         core.aktlevel = core.playlevel = 3;
         cg.gamestat = 3;
         cg.gameresult = 1;
-        hk.endseq = 1;
+        sc.endseq = 1;
         fade.fadestate = 1;
         pop.buttonlayer = 1;
         akt().stablecount = 1;
@@ -178,7 +181,7 @@ struct LevelEnd : Screen {
     }
     // Waits for the continue button to settle, then clicks it.
     static void clickcontinue() {
-        run(330 - hk.endseq);
+        run(330 - sc.endseq);
         in.mx = disp.midx;
         in.my = (int)sc.resultbuttony;
         in.mhit1 = 1;
@@ -190,9 +193,9 @@ struct LevelEnd : Screen {
 TEST_F(LevelEnd, WinWithEightCardsLeftAwardsTrophyFifteen) {
     for (int left : {7, 8}) {
         akt().trophywon[15] = 0;
-        hk.pendingtrophy = 0;
-        hk.trophyshown = 0;
-        hk.endseq = 1;
+        trophies.pendingtrophy = 0;
+        trophies.trophyshown = 0;
+        sc.endseq = 1;
         akt().stablecount = left;
         run(5);
         EXPECT_EQ(akt().trophywon[15], left > 7 ? 1 : 0) << left;
@@ -205,7 +208,7 @@ TEST_F(LevelEnd, StarsAreCountedPaidAndStoredAtContinue) {
     p.items[25] = 2;
     p.items[23] = 0;
     p.starstate[1] = p.starstate[2] = 1;
-    hk.points = 420;
+    sc.points = 420;
     clickcontinue();
     EXPECT_EQ(sc.wonstars, 2);
     EXPECT_EQ(p.levelstars[3], 2);
@@ -214,7 +217,7 @@ TEST_F(LevelEnd, StarsAreCountedPaidAndStoredAtContinue) {
     EXPECT_EQ(p.totalpoints, 420);
     EXPECT_EQ(p.items[25], 1) << "active items last a number of won levels";
     EXPECT_EQ(p.items[23], 0);
-    EXPECT_EQ(hk.mapunlocklevel, 4);
+    EXPECT_EQ(mapstate.unlocklevel, 4);
     EXPECT_EQ(p.stats[21], 2);
     EXPECT_EQ(p.stats[1], 0);
     // 2 x 50 pearls flew to the bar as tokens
@@ -233,7 +236,7 @@ TEST_F(LevelEnd, ReplayWithFewerStarsLowersTheStoredStars) {
     clickcontinue();
     EXPECT_EQ(p.levelstars[3], 1);
     EXPECT_EQ(p.maxlevel, 6) << "a replay opens nothing";
-    EXPECT_EQ(hk.mapunlocklevel, 0);
+    EXPECT_EQ(mapstate.unlocklevel, 0);
 }
 
 TEST_F(LevelEnd, LostLevelRestartsFreshWithTheSecondButton) {
@@ -242,7 +245,7 @@ TEST_F(LevelEnd, LostLevelRestartsFreshWithTheSecondButton) {
     p.maxlevel = p.sellevel = 3;
     p.pointmult = 2;
     p.starstate[1] = 1;
-    hk.points = 330;
+    sc.points = 330;
     run(260);
     in.mx = disp.midx + 150;
     in.my = (int)sc.resultbuttony;
@@ -251,7 +254,7 @@ TEST_F(LevelEnd, LostLevelRestartsFreshWithTheSecondButton) {
     EXPECT_EQ(gs.retry, 1);
     EXPECT_EQ(fade.fadeto, SCREEN_GAME);
     EXPECT_EQ(p.maxlevel, 3);
-    EXPECT_EQ(hk.points, 0);
+    EXPECT_EQ(sc.points, 0);
     EXPECT_EQ(p.pointmult, 1);
     EXPECT_EQ(p.starstate[1], 0);
     EXPECT_EQ(p.totalpoints, 0);
@@ -262,7 +265,7 @@ TEST_F(LevelEnd, LostLevelRestartsFreshWithTheSecondButton) {
 TEST_F(Screen, LevelTickAndTutorialStandStillWhileAPopupIsOpen) {
     enter(1);
     ASSERT_EQ(cg.gamestat, 1);
-    EXPECT_EQ(hk.tutorialon, 1);
+    EXPECT_EQ(tut.tutorialon, 1);
     frame(100);
     int t = gs.leveltick;
     EXPECT_EQ(t, 100);
@@ -271,21 +274,21 @@ TEST_F(Screen, LevelTickAndTutorialStandStillWhileAPopupIsOpen) {
     pop.popupdir = 1;
     frame(200);
     EXPECT_EQ(gs.leveltick, t);
-    EXPECT_EQ(hk.tutorialpage, 0);
-    EXPECT_EQ(hk.levelclock, 0);
+    EXPECT_EQ(tut.tutorialpage, 0);
+    EXPECT_EQ(gs.levelclock, 0);
     pop.popup = 0;
     pop.popupfade = 0;
     frame(101);
     EXPECT_EQ(gs.leveltick, 201);
-    EXPECT_EQ(hk.tutorialpage, 1) << "a new player's first level starts the tutorial at tick 200";
+    EXPECT_EQ(tut.tutorialpage, 1) << "a new player's first level starts the tutorial at tick 200";
 }
 
 TEST_F(Screen, TutorialIsOffForAReplayOfLevelOneSoTheStableIsNotHeld) {
     akt().maxlevel = akt().sellevel = 4;
     enter(1);
     frame(210);
-    EXPECT_EQ(hk.tutorialon, 0);
-    EXPECT_EQ(hk.tutorialpage, 0);
+    EXPECT_EQ(tut.tutorialon, 0);
+    EXPECT_EQ(tut.tutorialpage, 0);
 }
 
 TEST_F(Screen, ResumedLevelAcceptsNoDrawInItsFirst150Ticks) {
@@ -299,7 +302,7 @@ TEST_F(Screen, ResumedLevelAcceptsNoDrawInItsFirst150Ticks) {
     enter(2);
     EXPECT_EQ(gs.resumed, 1);
     EXPECT_EQ(cg.gamestat, 2) << "a resumed level is not dealt again";
-    EXPECT_EQ(hk.tutorialon, 0);
+    EXPECT_EQ(tut.tutorialon, 0);
     int left = akt().stablecount;
     EXPECT_EQ(left, before.stablecount);
     auto clickstable = [] {
@@ -376,7 +379,7 @@ TEST_F(Menu, EscapeOpensItAndTheSamePressDoesNotCloseIt) {
 }
 
 TEST_F(Menu, LeavingToTheMenuSavesTheLevelSuspended) {
-    int points = hk.points = 77;
+    int points = sc.points = 77;
     openpopup(298);
     for (int k = 0; k < 30; k++) maintick();
     float t = pop.popupy;

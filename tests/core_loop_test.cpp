@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"

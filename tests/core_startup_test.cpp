@@ -3,10 +3,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/settings.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "testutil.h"
 
 namespace {

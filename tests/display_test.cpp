@@ -12,6 +12,7 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/settings.h"
+#include "platform/control.h"
 #include "testutil.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "present/effects.h"
 #include "testutil.h"

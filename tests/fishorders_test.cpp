@@ -2,6 +2,7 @@
 // flight, the reward and the served fish swimming off.
 #include <array>
 
+#include "platform/control.h"
 #include "cards/fishorders.h"
 #include "cards_fixture.h"
 #include "core/screens.h"
@@ -105,7 +106,7 @@ TEST_F(FishOrdersTest, SameLengthOrdersOnOneFishNeedSeparateCombosAndFishPaysOnc
     EXPECT_EQ(fish(1).fishtype, 0);
     EXPECT_EQ(akt().fishserved, 1);
     EXPECT_EQ(pearlsearned(), 50);
-    EXPECT_EQ(hk.points, 10);
+    EXPECT_EQ(sc.points, 10);
     EXPECT_EQ(swimming(4), 1);
     run(5);
     EXPECT_EQ(akt().fishserved, 1);
@@ -123,7 +124,7 @@ TEST_F(FishOrdersTest, ServedFishPaysByTypeAndSwimsOff) {
         run(1);
         EXPECT_EQ(fish(5).fishtype, 0);
         EXPECT_EQ(pearlsearned(), c.pearls);
-        EXPECT_EQ(hk.points, c.points);
+        EXPECT_EQ(sc.points, c.points);
         EXPECT_EQ(swimming(c.kind), 1);
     }
 }
@@ -146,7 +147,7 @@ TEST_F(FishOrdersTest, FishDrawsOneBubblePerWaitingOrderMirroredRightOfMiddleAnd
     EXPECT_NE(fo.bubblex[1][1], fo.bubblex[1][3]);
 
     serveorder(7, 500, 651);
-    hk.endseq = 20;
+    sc.endseq = 20;
     run(1);
     for (const auto& d : pf::ctl::drawcalls())
         if (d.path.find("fishes/f11") != std::string::npos) EXPECT_FLOAT_EQ(d.sx, 0.0f);

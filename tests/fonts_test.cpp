@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "present/fontlists.h"
 #include "present/fonts.h"

@@ -5,11 +5,12 @@
 #include "cards/fishorders.h"
 #include "core/globals.h"
 #include "core/screens.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "menus/help.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "present/effects.h"
+#include "platform/control.h"
 #include "testutil.h"
 
 namespace {

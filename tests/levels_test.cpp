@@ -146,6 +146,7 @@ TEST_F(Levels, AutomaticPlayerWinsEveryLevel) {
     for (int n = 1; n <= LEVELS; n++) {
         int wins = 0, threestars = 0;
         for (int g = 1; g <= games; g++) {
+            pf::ctl::fixedseed(true, g);
             AutoResult r = autoplay(n, g, false);
             ASSERT_TRUE(r.loaded) << n;
             wins += r.won;

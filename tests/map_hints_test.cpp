@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/screens.h"

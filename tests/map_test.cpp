@@ -13,6 +13,7 @@
 #include "menus/popups.h"
 #include "meta/map.h"
 #include "present/fonts.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "testutil.h"
 

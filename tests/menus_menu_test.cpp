@@ -2,6 +2,8 @@
 // the real main loop with scripted input.
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"

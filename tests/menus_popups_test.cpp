@@ -1,6 +1,7 @@
 // The button widget and the popup system.
 #include <gtest/gtest.h>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "menus/popups.h"

@@ -11,10 +11,11 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "menus/options.h"
 #include "menus/popups.h"
 #include "present/resources.h"
+#include "platform/control.h"
 #include "testutil.h"
 
 namespace {
@@ -222,7 +223,7 @@ TEST_F(Options, AboutPageOpensAndCloses) {
     float yb = disp.gfxheight - 100;
     // the button bobs by up to five pixels; aim at its middle
     clickat(midx, yb + 40);
-    EXPECT_EQ(pop.popup, POPUP_ABOUT);
+    EXPECT_EQ(pop.popup, POPUP_INFO);
     EXPECT_EQ(pop.popupdir, 1);
     tick(0, 0, false, false, true);
     EXPECT_EQ(pop.popupdir, 2);

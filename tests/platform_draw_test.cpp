@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "testutil.h"
 

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "testutil.h"
 

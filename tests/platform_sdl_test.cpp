@@ -8,6 +8,7 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "testutil.h"
 

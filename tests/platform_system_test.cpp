@@ -6,6 +6,7 @@
 #include <csignal>
 #include <set>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 
 TEST(PlatformRandom, InclusiveEitherOrderAndDeterministicWithAFixedSeed) {

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "testutil.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/control.h"
 #include "present/resources.h"
 
 #include <cmath>

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/settings.h"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/screens.h"
 #include "core/settings.h"

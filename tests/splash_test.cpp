@@ -2,10 +2,11 @@
 
 #include <fstream>
 
+#include "platform/control.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
-#include "core/splash.h"
+#include "menus/splash.h"
 #include "testutil.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/loop.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "story/story.h"
 #include "testutil.h"

@@ -10,6 +10,7 @@
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "present/texts.h"
 #include "present/sound.h"

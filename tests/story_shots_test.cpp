@@ -10,8 +10,9 @@
 
 #include "core/globals.h"
 #include "core/loop.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "present/resources.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "story/story.h"
 

@@ -8,9 +8,10 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "menus/popups.h"
 #include "meta/survey.h"
+#include "platform/control.h"
 #include "testutil.h"
 
 #ifndef TW_SURVEY_BUILD

@@ -1,10 +1,11 @@
+#include "platform/control.h"
 #include "testutil.h"
 
 #include <random>
 
 #include "core/globals.h"
+#include "app/startup.h"
 #include "core/settings.h"
-#include "core/startup.h"
 
 void headlessgame(int seed) {
     pf::init(pf::Backend::headless);

@@ -3,7 +3,6 @@
 
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
@@ -35,14 +34,14 @@ struct Tutor : GameScreenFixture {
 
     // A click at (x, button row) on the given page; returns the page after it.
     static int clickon(int page, int x) {
-        hk.tutorialon = 1;
-        hk.tutorialpage = page;
+        tut.tutorialon = 1;
+        tut.tutorialpage = page;
         in.mx = x;
         in.my = disp.midy + 144;
         in.mhit1 = 1;
         frame();
         in.mhit1 = 0;
-        return hk.tutorialon ? hk.tutorialpage : 0;
+        return tut.tutorialon ? tut.tutorialpage : 0;
     }
 };
 
@@ -52,7 +51,7 @@ struct Tutor : GameScreenFixture {
 // the first one drawn (OK) swallow clicks meant for the inner end of Next.
 TEST_F(Tutor, BothButtonsOfATwoButtonPageAnswerRightUpToTheirInnerEnds) {
     frame(201);
-    ASSERT_EQ(hk.tutorialpage, 1) << "a new player's first level opens the tutorial";
+    ASSERT_EQ(tut.tutorialpage, 1) << "a new player's first level opens the tutorial";
     ASSERT_NE(popimg.buttonimg[25], nullptr);
     int hw = pf::imagewidth(popimg.buttonimg[25]) / 2;
     int mx = disp.midx;

@@ -4,8 +4,10 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/fishorders.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
+#include "meta/itemids.h"
 #include "platform/platform.h"
 
 namespace {
@@ -118,13 +120,12 @@ int choose(bool lastresort) {
 
 AutoResult autoplay(int level, int seed, bool newstable) {
     AutoResult r;
-    pf::ctl::fixedseed(true, seed);
     resetcardgame();
-    resethooks();
+    resetplaystate();
     players.aktplayer = 1;
     akt() = Profile{};
     akt().maxlevel = level;
-    if (newstable) akt().items[21] = 1;
+    if (newstable) akt().items[ITEM_NEWSTABLE] = 1;
     core.aktlevel = core.playlevel = level;
     core.framecount = seed;
     if (!loadlevel()) return r;
@@ -167,9 +168,9 @@ AutoResult autoplay(int level, int seed, bool newstable) {
             simtick();
             continue;
         }
-        if (p.stablecount < 2 && p.items[21] > 0) {
+        if (p.stablecount < 2 && p.items[ITEM_NEWSTABLE] > 0) {
             // the bought stable comes in: dealt cards go back into it
-            p.items[21] = 0;
+            p.items[ITEM_NEWSTABLE] = 0;
             for (int n = 1; n <= 52; n++)
                 if (p.card[n].deckused == 2) p.card[n].deckused = 0;
             p.stablecount = p.stablestart;
@@ -186,7 +187,7 @@ AutoResult autoplay(int level, int seed, bool newstable) {
     updatefree();
     checkstacks();
     r.won = cg.gamestat == 3 && cg.goalleft == 0;
-    r.points = hk.points;
+    r.points = sc.points;
     r.stars = r.points >= 500 ? 3 : r.points >= 400 ? 2 : r.points >= 325 ? 1 : 0;
     return r;
 }

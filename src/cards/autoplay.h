@@ -11,6 +11,7 @@ struct AutoResult {
     bool loaded = false;
 };
 
-// The caller has started a backend (headless) and set the data root.
+// The caller has started a backend (headless), set the data root and fixed
+// the random seed (pf::ctl::fixedseed) to `seed`, so a game can be replayed.
 // newstable: the player starts holding a bought new stable (item 21).
 AutoResult autoplay(int level, int seed, bool newstable);

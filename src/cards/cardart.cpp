@@ -5,9 +5,9 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/settings.h"
+#include "meta/itemids.h"
 #include "present/effects.h"
 #include "present/sound.h"
 #include "platform/platform.h"
@@ -140,12 +140,12 @@ void stepface(int slot) {
     c.cardface--;
     if (c.cardlock != LOCK_NONE && c.cardface > 10) {
         int x = c.cardx + disp.uixoff;
-        if (c.cardlock == LOCK_SHELL && c.cardface == 70) PlayS(9, x);
+        if (c.cardlock == LOCK_SHELL && c.cardface == 70) PlayS(SND_SHELLS1, x);
         if (c.cardface == 11) {
-            if (c.cardlock == LOCK_SHELL) PlayS(4, x);
+            if (c.cardlock == LOCK_SHELL) PlayS(SND_SHELLS2, x);
             effburst(x + 48, c.cardy + 71, 10, 1);
-            PlayS(62, x);
-            p.stats[14]++;
+            PlayS(SND_BLUBBER2, x);
+            p.stats[STAT_OBSTACLES]++;
         }
     }
     if (c.cardface == 1) {
@@ -200,14 +200,14 @@ void drawcard(int slot, int mode, float alpha) {
         if (f <= 10) {
             static const float scale[11] = {0, 0, 0.8f, 0.6f, 0.4f, 0.2f, 0.1f, 0.2f, 0.4f, 0.6f, 0.8f};
             float sx = scale[f];
-            setdraw(rot, sx, 1, 3, alpha);
+            setdraw(rot, sx, 1, BLEND_ALPHA, alpha);
             if (f >= 6) drawfacedown(slot, x + 40 * (1 - sx), y, true);
             else drawimg(faceimage(slot), x + 40 * (1 - sx), y);
-            setdraw(rot, 1, 1, 3, alpha);
+            setdraw(rot, 1, 1, BLEND_ALPHA, alpha);
         }
         stepface(slot);
     }
-    setdraw(rot, 1, 1, 3, alpha);
+    setdraw(rot, 1, 1, BLEND_ALPHA, alpha);
     if (c.cardshown == 1) {
         if (c.cardface == 1) {
             drawimg(faceimage(slot), x, y);
@@ -216,9 +216,9 @@ void drawcard(int slot, int mode, float alpha) {
     } else if (c.cardface == 0 || c.cardface > 9) {
         drawfacedown(slot, x, y, false);
     }
-    if (akt().items[28] > 0 && cg.cardplayable[slot]) {
-        setdraw(rot, 1, 1, 3, alpha * (0.5f + 0.5f * (float)pf::sindeg(5.0 * core.framecount)) * 1.75f);
+    if (akt().items[ITEM_HINTGLOW] > 0 && cg.cardplayable[slot]) {
+        setdraw(rot, 1, 1, BLEND_ALPHA, alpha * (0.5f + 0.5f * (float)pf::sindeg(5.0 * core.framecount)) * 1.75f);
         drawimg(art.glow, x - 6, y - 7);
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "cards/levelformat.h"
 #include "core/profiles.h"
 
 // Card types of the slot table.
@@ -25,9 +26,9 @@ constexpr int AKT_FISHSLAP = 124;
 constexpr int AKT_HELPER = 1000;  // 1001..1009: helper i on the aktcard
 constexpr int NOVALUE = 24;       // aktvalue while an extra holds the place
 constexpr int MAXSIGNS = 20;
-constexpr int LEVELINTS = 1468;  // integers in a level file
-constexpr int LEVELBYTES = LEVELINTS * 4;
-constexpr int LEVELSLOTS = 51;
+constexpr int LEVELINTS = levelformat::INTS;  // integers in a level file
+constexpr int LEVELBYTES = levelformat::BYTES;
+constexpr int LEVELSLOTS = levelformat::SLOTS;
 constexpr int FIELDW = 1024;  // the card-game layout field
 constexpr int FIELDH = 768;
 constexpr int CARDW = 96;

@@ -5,7 +5,7 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "menus/popups.h"
 #include "present/fonts.h"
@@ -30,7 +30,7 @@ void checkstacks() {
             st.stackleft = -1;
             int x = st.stackx + disp.uixoff + 48, y = st.stacky + 71;
             addsign(2, x, y);
-            PlayS(46, x);
+            PlayS(SND_CLEAREDCOLUMN, x);
             addpoints(25, x, y);
             addpearls(12, x, y);
         }
@@ -57,12 +57,12 @@ void endoffer() {
     cg.offercount++;
     if (cg.offercount <= 40) return;
     cg.offerpanel++;
-    if (cg.offerpanel == 1) PlayS(5, disp.midx);
+    if (cg.offerpanel == 1) PlayS(SND_TURNUP, disp.midx);
     int x = (int)(disp.midx - 15);
     int y = (int)(-115 + 100 * std::min(1.0, 0.05 * cg.offerpanel));
     drawimg(art.tutorialsign, x, y);
     drawtextbox(gametext(13, 6), x, y + 15, 380, 23, 3, 7);
-    if (button(x, y + 70, 25, 1, gametext(13, 5)) == 3) {
+    if (button(x, y + 70, 25, 1, gametext(13, 5)) == BUTTON_CLICKED) {
         cg.givenup = 1;
         cg.gamestat = 3;
         cg.gameresult = 0;
@@ -92,10 +92,10 @@ void updatesigns() {
         }
         float k = (float)pf::sindeg(3.0 * s.age);
         if (s.kind == 2) s.y -= 2;
-        setdraw(0, 0.4f + 0.8f * k, 0.4f + 0.8f * k, 3, k * alpha);
+        setdraw(0, 0.4f + 0.8f * k, 0.4f + 0.8f * k, BLEND_ALPHA, k * alpha);
         drawimg(s.kind == 1 ? art.invalidsign : art.clearedsign, s.x, s.y);
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }
 
 void combosigntick() {
@@ -106,14 +106,14 @@ void combosigntick() {
     }
     cg.combosign = n + 1;
     if (n == 1) {
-        PlayS(49, disp.midx);
+        PlayS(SND_LONGDRIVE, disp.midx);
         addpoints(5 * cg.combolast, stabletopx() + 48, cg.stabley);
         pf::logline("points for combo: x" + std::to_string(cg.combolast) + " = " + std::to_string(5 * cg.combolast));
         cg.combolast = 0;
     }
     float k = (float)pf::sindeg(1.8 * cg.combosign);
     float alpha = pf::getalpha();
-    setdraw(0, k, k, 3, k * alpha);
+    setdraw(0, k, k, BLEND_ALPHA, k * alpha);
     drawimg(art.longdrivesign, disp.midx, disp.midy);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }

@@ -5,8 +5,8 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
+#include "meta/itemids.h"
 #include "present/effects.h"
 #include "present/sound.h"
 #include "platform/platform.h"
@@ -52,7 +52,7 @@ void preparecards() {
     }
 
     int layoutcards = 0, deckcards = 0;
-    bool slotrule = core.playlevel == 1 || akt().items[27] > 0;
+    bool slotrule = core.playlevel == 1 || akt().items[ITEM_ORDEREDDECK] > 0;
     for (int i = 1; i <= MAXCARDS; i++) {
         CardSlot& c = p.card[i];
         if (!islayoutcard(i)) continue;
@@ -163,7 +163,7 @@ void dealcards() {
         CardSlot& c = p.card[i];
         if (c.cardtype <= 0 || c.carddealtime <= 0) continue;
         c.carddealtime++;
-        if (c.carddealtime == 2) PlayS(31, c.cardposx + disp.uixoff);
+        if (c.carddealtime == 2) PlayS(SND_CARD_TAKEOUT, c.cardposx + disp.uixoff);
         if (c.carddealtime < 90) {
             c.cardposx = (int)(c.cardposx - (c.cardposx - c.cardx) * 0.1);
             c.cardposy = (int)(c.cardposy - (c.cardposy - c.cardy) * 0.1);

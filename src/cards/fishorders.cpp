@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "platform/platform.h"
@@ -49,9 +49,9 @@ bool validfish(int f) {
 }
 
 void servefish(FishRec& fr, float x, float y) {
-    PlayS(68, (int)x);
+    PlayS(SND_FREEFISH, (int)x);
     effburst(x, y, 10, 2);
-    PlayS(68, (int)x);
+    PlayS(SND_FREEFISH, (int)x);
     bubblering(x, y);
     akt().fishserved++;
     addpearls(25 * fr.fishtype, (int)x, (int)y);
@@ -64,17 +64,17 @@ void drawonefish(int i, float alpha) {
     FishRec& fr = akt().fish[i];
     fr.fishbob++;
     float a = std::min(1.0f, 0.05f * fr.fishbob);
-    if (hk.endseq >= 1) a = std::max(0.0f, 1.0f - 0.05f * hk.endseq);
+    if (sc.endseq >= 1) a = std::max(0.0f, 1.0f - 0.05f * sc.endseq);
     int fc = core.framecount;
     float x = (float)(fr.fishx + disp.uixoff);
     float y = (float)(fr.fishy + 2 * pf::sindeg(2.0 * fc + 30.0 * i));
     float sx = a * (float)(0.97 + 0.03 * pf::cosdeg(30.0 * i + 5.0 * fc));
     float sy = a * (float)(0.97 + 0.03 * pf::sindeg(30.0 * i + 5.0 * fc));
     if (x > disp.midx) sx = -sx;
-    setdraw(0, sx, sy, 3, alpha);
+    setdraw(0, sx, sy, BLEND_ALPHA, alpha);
     drawimg(fishimg(fr.fishkind, 1), x, y);
     drawimg(foimg.orderbubble[fr.fishtype], x, y);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 
     int k = 0;
     for (int o = 1; o <= 3; o++)
@@ -111,17 +111,17 @@ void movetokens(float alpha) {
         tk.x += std::trunc(std::clamp((tx - tk.x) * 0.06f, -6.0f, 6.0f));
         tk.y += std::trunc(std::clamp((ty - tk.y) * 0.06f, -6.0f, 6.0f));
         float s = 0.8f + 0.01f * pf::rand(0, 30);
-        setdraw(20.0f * core.framecount, s, s, 3, alpha);
+        setdraw(20.0f * core.framecount, s, s, BLEND_ALPHA, alpha);
         drawimg(effimg.star[TOKENPICTURE], tk.x, tk.y);
-        setdraw(0, 1, 1, 3, alpha);
-        if (pf::rand(1, 5) == 1) addeff(tk.x, tk.y, 101, 0, 0);
+        setdraw(0, 1, 1, BLEND_ALPHA, alpha);
+        if (pf::rand(1, 5) == 1) addeff(tk.x, tk.y, EFF_FALLGLOW + 1, 0, 0);
         if (std::fabs(tk.x - tx) < 20 && std::fabs(tk.y - ty) < 20) {
             float x = tk.x, y = tk.y;
             int f = tk.fish, o = tk.order;
             tk = OrderToken{};
             effburst(x, y, 3, 1);
             akt().fish[f].fishorder[o] = 0;
-            PlayS(67, (int)x);
+            PlayS(SND_FISHTASK, (int)x);
             bubblering(x, y);
         }
     }

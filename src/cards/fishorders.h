@@ -30,6 +30,8 @@ struct FishOrderImages {
 
 extern FishOrders fo;
 extern FishOrderImages foimg;
+void serveorder(int n, int x, int y);  // a combo of n cards ended at (x, y)
+void drawfish();
 void freefishorderimages();  // the bubbles load again on next use
 // Loads the order bubbles once (the card game on first use, the help page too).
 void loadorderimages();

@@ -5,17 +5,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cards/boss.h"
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/extras.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
-#include "menus/loading.h"
-#include "menus/menu.h"
 #include "menus/popups.h"
 #include "meta/map.h"
+#include "meta/trophies.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -79,25 +79,19 @@ void instgame() {
     pf::logline("instgame");
     core.prevscreen = core.screen;
     bool retry = gs.retry != 0;
-    if (!retry) {
-        deleteloadstuff_dynamic();
-        deletemenustuff_dynamic();
-        deletemapbg_dynamic();
-        deletestorybg_dynamic();
-        freestorysounds();
-    }
+    if (!retry) releaseotherscreens(SCREEN_GAME);
     core.aktlevel = core.playlevel;
     if (!retry && core.prevscreen != SCREEN_GAME) loadgamestuff_dynamic();
     gs.retry = 0;
     gs.abandoned = 0;
 
-    hk.points = 0;
+    sc.points = 0;
     gs.playsigntick = 0;
     hud = Hud{};
     gs.resumed = 0;
     gs.boardclear = 0;
     for (FloatText& t : gs.floattext) t = FloatText{};
-    loadgamebg_dynamic(12, 0, 1);
+    loadgamebg_dynamic(SCREEN_GAME, 0, 1);
     cleareffects();
     clearbubbles();
     resetscoring();
@@ -108,10 +102,10 @@ void instgame() {
             p.bossdamage = 0;
             pf::logline("reset boss");
         } else {
-            hk.bossdamageshown = p.bossdamage;
+            boss.bossdamageshown = p.bossdamage;
             gs.resumed = 1;
-            hk.points = std::max(0, p.savedpoints);
-            hk.taskvalue = p.savedtaskvalue;
+            sc.points = std::max(0, p.savedpoints);
+            boss.taskvalue = p.savedtaskvalue;
         }
     }
     loadlevel();
@@ -122,18 +116,18 @@ void instgame() {
     pop.popupy = -768;
     core.gamepause = -1;
     if (haveplayer()) akt().ingame = 0;
-    hk.endseq = 0;
+    sc.endseq = 0;
     setmapunlock(0, 0);
     sc.starlock = 0;
     gs.leveltick = 0;
-    hk.levelclock = 0;
-    hk.pendingtrophy = 0;
-    hk.trophyshown = 0;
+    gs.levelclock = 0;
+    trophies.pendingtrophy = 0;
+    trophies.trophyshown = 0;
     playtrack(core.playlevel % 3 + 1);
-    hk.tutorialpage = 0;
+    tut.tutorialpage = 0;
     tut = Tutorial{};
-    hk.tutorialon = (gs.resumed == 0 && core.playlevel < 6) ? 1 : 0;
-    hud.shownpoints = hk.points;
+    tut.tutorialon = (gs.resumed == 0 && core.playlevel < 6) ? 1 : 0;
+    hud.shownpoints = sc.points;
 
     core.screen = SCREEN_GAME;
     startfadein();
@@ -143,13 +137,13 @@ void instgame() {
 
 void levelclocktick() {
     bool running = core.gamepause != 1 && pop.popup == 0;
-    hk.levelclock = (gs.leveltick > 150 && running && hk.endseq == 0) ? 1 : 0;
+    gs.levelclock = (gs.leveltick > 150 && running && sc.endseq == 0) ? 1 : 0;
     if (running) gs.leveltick++;
     // The seconds count from the moment the level can be played; the first
     // sample only sets the reference so a long deal never counts.
     int now = core.playtimer ? pf::timerticks(core.playtimer) : core.framecount / 50;
     if (gs.leveltick == 150) gs.lastsecond = now;
-    if (hk.levelclock && hk.endseq == 0 && now != gs.lastsecond) {
+    if (gs.levelclock && sc.endseq == 0 && now != gs.lastsecond) {
         int d = now - gs.lastsecond;
         gs.lastsecond = now;
         if (d > 0 && d < 3600 && haveplayer()) akt().leveltime += d;
@@ -163,12 +157,12 @@ float gamescenealpha() { return gs.scenealpha; }
 namespace {
 
 void debugkeys() {
-    if (!core.debugmode || hk.endseq != 0) return;
-    if (in.keyf4) wintrophy(1);
+    if (!core.debugmode || sc.endseq != 0) return;
+    if (in.keyf4) wintrophy(TROPHY_THREESTARS5);
     if (in.keyf3 && gs.boardclear == 0) gs.boardclear = 1;
     if (in.keyf2)
         for (int h = 1; h <= 9; h++) starthelperarrive(h);
-    if (in.keyf5) wintrophy(pf::rand(1, 18));
+    if (in.keyf5) wintrophy(pf::rand(1, TROPHY_ROOMLAST));
     if (gs.boardclear > 0) {
         int t = ++gs.boardclear;
         Profile& p = akt();
@@ -198,12 +192,12 @@ float clamp01(float v) { return std::max(0.0f, std::min(1.0f, v)); }
 void showgame() {
     setfadecolour();
     endtints();
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(1);
     bool shifted = core.aktlevel >= 32 && core.aktlevel <= 34;
     drawgamebg(shifted ? (float)disp.bgxoff : 0.0f);
     pf::setscale(1, 1);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(1);
 
     drawboss();
@@ -214,13 +208,13 @@ void showgame() {
     pop.buttonlayer = pop.popupfade > 0 ? 2 : 1;
     debugkeys();
 
-    if (hk.endseq > 0) gs.scenealpha = clamp01(1 - 0.025f * hk.endseq);
+    if (sc.endseq > 0) gs.scenealpha = clamp01(1 - 0.025f * sc.endseq);
     else gs.scenealpha = clamp01(0.025f * gs.leveltick);
     pf::setalpha(gs.scenealpha);
-    if (haveplayer() && hk.endseq < 520 && core.gamepause != 1) playdispatch();
+    if (haveplayer() && sc.endseq < 520 && core.gamepause != 1) playdispatch();
 
     setfadecolour();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
     if (haveplayer()) drawhud();
     makewin();
     drawplaysign();
@@ -231,7 +225,7 @@ void showgame() {
     pf::setalpha(1);
     movepearls();
     drawfloattexts();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 
     if (pop.popup == 0 && core.gamepause == 1 && in.mhit1) {
         core.gamepause = -1;
@@ -294,31 +288,13 @@ float topbaryhook() { return hud.barslide - 60; }
 void pearlshook(int amount, float x, float y) { addpearls(amount, (int)x, (int)y); }
 float scenealphahook() { return core.screen == SCREEN_GAME ? gs.scenealpha : 1.0f; }
 
-int linkgamestat() { return core.screen == SCREEN_GAME && hk.endseq == 0 && !gs.abandoned ? cg.gamestat : 0; }
-int linkpoints() { return hk.points; }
-int linktaskvalue() { return hk.taskvalue; }
+int linkgamestat() { return core.screen == SCREEN_GAME && sc.endseq == 0 && !gs.abandoned ? cg.gamestat : 0; }
+int linkpoints() { return sc.points; }
+int linktaskvalue() { return boss.taskvalue; }
 
 }  // namespace
 
 void registergamescreen() {
-    setscreenroutines(SCREEN_GAME, [](int) { instgame(); }, showgame);
-    // A build without the story screen hands a level's opening story straight
-    // to the level instead of fading into a screen that never comes.
-    // Leaving a story gives a brand-new player the first level, as the story
-    // screen itself does.
-    if (!screenroutines(SCREEN_STORY).entry)
-        setscreenroutines(
-            SCREEN_STORY,
-            [](int) {
-                if (haveplayer() && akt().sellevel == 0) {
-                    akt().sellevel = akt().maxlevel = 1;
-                    core.playlevel = 1;
-                }
-                instgame();
-            },
-            showgame);
-    setpopuproutine(298, popupingame);
-    setpopuproutine(399, popuprestart);
     effhooks.cardface = facehook;
     effhooks.cardback = backhook;
     effhooks.taskhook = taskhookimg;
@@ -331,6 +307,18 @@ void registergamescreen() {
     suspendlink.points = linkpoints;
     suspendlink.taskvalue = linktaskvalue;
     maphooks.clearretry = clearretry;
+}
+
+void resetplaystate() {
+    sc.points = 0;
+    sc.endseq = 0;
+    tut.tutorialon = 0;
+    tut.tutorialpage = 0;
+    gs.levelclock = 1;
+    hud.tooltip = 0;
+    resetextras();
+    resettrophies();
+    resetboss();
 }
 
 void resetgamescreen() {

@@ -28,6 +28,7 @@ struct GameScreen {
     int boardclear = 0;  // debug F3 animation counter, 0 idle
     int playsigntick = 0;
     int abandoned = 0;  // the running level was given up (restart): saves do not suspend it
+    int levelclock = 1;  // 1 while the level clock runs
     FloatText floattext[MAXFLOATTEXTS + 1];
 };
 
@@ -40,9 +41,12 @@ struct Hud {
     int tooltipcount = 0;
     int shownpoints = 0;
     int hotspotactive = 0;  // the shop and menu hotspots answer this tick
+    int tooltip = 0;        // tooltip the bars asked for this tick (0 none)
 };
 
 struct Tutorial {
+    int tutorialon = 0;
+    int tutorialpage = 0;
     int pages = 0;
     int fade = 0;
 };
@@ -63,6 +67,8 @@ struct StarFlight {
 
 // Points, pearls, stars and the level end.
 struct Scoring {
+    int points = 0;  // points of the level
+    int endseq = 0;  // level-end presentation counter (0 = not started)
     PearlToken token[MAXPEARLTOKENS + 1];
     int starlock = 0;
     int clickcount = 0, clickstart = 0;
@@ -108,8 +114,12 @@ void freehudstuff();
 float gamescenealpha();
 void levelclocktick();  // steps 4 and 5 of the tick: clock, leveltick, seconds played
 void clearretry();
-void registergamescreen();  // screen 12, its popups, the effect and save links
+void registergamescreen();  // the effect, save and map links
 void resetgamescreen();
+// The values the card rules share with the screen, the extras, the trophies
+// and the bosses back to their start: a level played by a test or the
+// automatic player starts clean.
+void resetplaystate();
 
 // ---- HUD ----
 void drawhud();
@@ -121,14 +131,22 @@ void drawtooltips();
 void drawplaysign();
 void drawfloattexts();
 int helditemcount();  // how many of items 23..29 the player holds
+void resethudforlevel();
+void setcardometershake(int ticks);
+void setcardometer(int targetx, int count);
+void addtext(int x, int y, const std::string& text);  // a floating text
 
 // ---- tutorial ----
 void tutorialstart();
+void tutorialnext();
 void drawtutorial();
 int tutorialpagecount(int level);
 bool tutorialarrow(int level, int page, float& x, float& y, int& angle);
 
 // ---- points, pearls, stars, level end ----
+void addpoints(int amount, int x, int y);
+void addpearls(int amount, int x, int y);
+void clickcheck();
 void pearltoken(float x, float y, int amount);
 void movepearls();
 int starsreached(int shown);  // stars a shown value earns (0..3)

@@ -7,11 +7,12 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
+#include "meta/shop.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -31,14 +32,14 @@ void resethudforlevel() {
     hud.metershake = 0;
     hud.comboy = -50;
     hud.comboshown = 0;
-    hk.tooltip = 0;
+    hud.tooltip = 0;
     hud.tooltipcount = 0;
 }
 
 int helditemcount() {
     if (!haveplayer()) return 0;
     int n = 0;
-    for (int i = 23; i <= 29; i++)
+    for (int i = ITEM_FIRSTBOOSTER; i <= ITEM_LASTBOOSTER; i++)
         if (akt().items[i] > 0) n++;
     return n;
 }
@@ -71,21 +72,21 @@ void drawpearlbar() {
     drawtext(std::to_string(akt().pearls), 208, top + 18, 3, 8);
     Img spot = popimg.buttonover[1];
     if (hud.hotspotactive && overmask(spot, 0, 0)) {
-        setdraw(0, 1, 1, 4, 0.2f * a);
+        setdraw(0, 1, 1, BLEND_LIGHT, 0.2f * a);
         drawimg(spot, 0, 0);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         if (in.mhit1) {
             in.mhit1 = 0;
-            PlayS(13, in.mx);
-            openpopup(600);
+            PlayS(SND_CLICK, in.mx);
+            openpopup(POPUP_SHOP);
         }
     }
     if (cg.offercount > 40 && cg.gamestat != 3) {
         int n = cg.offercount - 40;
-        if (n == 1) PlayS(81, 100);
-        setdraw(0, 1, 1, 4, a * (0.1f + 0.1f * (float)pf::sindeg(5.0 * n)));
+        if (n == 1) PlayS(SND_LIGHTUPSHOPBUTTON, 100);
+        setdraw(0, 1, 1, BLEND_LIGHT, a * (0.1f + 0.1f * (float)pf::sindeg(5.0 * n)));
         drawimg(spot, 0, 0);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         if (n % 6 == 0) spawnbubble(pf::rand(20, 180), 60, 0);
     }
 }
@@ -96,15 +97,15 @@ void drawmenuhotspot() {
     if (!hud.hotspotactive) return;
     bool over = overmask(spot, (float)disp.gfxwidth, 0);
     if (over) {
-        setdraw(0, 1, 1, 4, 0.2f * a);
+        setdraw(0, 1, 1, BLEND_LIGHT, 0.2f * a);
         drawimg(spot, (float)disp.gfxwidth, 0);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     bool esc = in.keyesc == 1 && in.escdelay == 30;
     if ((over && in.mhit1) || esc) {
         in.mhit1 = 0;
-        PlayS(13, disp.gfxwidth - 60);
-        openpopup(298);
+        PlayS(SND_CLICK, disp.gfxwidth - 60);
+        openpopup(POPUP_INGAMEMENU);
         // the press that opened the menu must not also close it
         in.keyesc = 0;
     }
@@ -118,9 +119,9 @@ void drawpointsbar() {
     float a = pf::getalpha();
     float top = 0;
     drawimg(gameimg.pointsbar, (float)w, top);
-    if (core.debugmode && in.keyspace) hk.points++;
-    hud.shownpoints = (int)(hud.shownpoints - (hud.shownpoints - hk.points) * 0.1);
-    if (hud.shownpoints < hk.points) hud.shownpoints++;
+    if (core.debugmode && in.keyspace) sc.points++;
+    hud.shownpoints = (int)(hud.shownpoints - (hud.shownpoints - sc.points) * 0.1);
+    if (hud.shownpoints < sc.points) hud.shownpoints++;
     int shown = hud.shownpoints;
     int f = std::min(183, (int)(std::max(0, shown) * 0.0019047600 * 183));
     for (int i = 1; i <= f / 10; i++) drawimgframe(gameimg.pointsfill10, (float)(w + 10 * i - 308), top + 28, i - 1, 17);
@@ -130,9 +131,9 @@ void drawpointsbar() {
         last = i;
     }
     if (f > 0 && last >= 0) {
-        setdraw(0, 1, 1, 4, a);
+        setdraw(0, 1, 1, BLEND_LIGHT, a);
         drawimgframe(gameimg.pointsfill1, (float)(w + last - 303), top + 28, last, 183);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     for (int k = 1; k <= 3; k++) {
         int x = w - 302 + (int)(STARTHRESHOLD[k] * 0.0019047600 * 183);
@@ -140,7 +141,7 @@ void drawpointsbar() {
         if (shown >= STARTHRESHOLD[k] && sc.starlock == 0 && p.starstate[k] == 0) {
             p.starstate[k] = 1;
             effpoint(x, (int)(top + 48));
-            PlayS(66, x);
+            PlayS(SND_POINTSSTAR, x);
         }
         int st = p.starstate[k];
         if (st >= 1 && st <= 110) drawimg(gameimg.starfull, (float)x, top + 48);
@@ -160,48 +161,48 @@ void drawactiveitems() {
     pf::setalpha(base * a);
     for (int i = 0; i <= 6; i++)
         for (int j = 0; j <= 3; j++) drawimg(popimg.dimimg, 200.0f * i + 100, 200.0f * j + 100);
-    setdraw(0, 0.7f, 0.7f, 3, base * a);
+    setdraw(0, 0.7f, 0.7f, BLEND_ALPHA, base * a);
     drawimg(popimg.sign, (float)disp.midx, disp.midy - 5.0f);
     pf::setscale(1, 1);
     drawtext(gametext(3, 2), (float)disp.midx, disp.midy - 3.0f - 14, 3, 8);
     float y = disp.midy + 100.0f;
     float x = disp.midx - 50.0f * (count - 1);
     int j = 0;
-    for (int item = 23; item <= 29; item++) {
+    for (int item = ITEM_FIRSTBOOSTER; item <= ITEM_LASTBOOSTER; item++) {
         int uses = akt().items[item];
         if (uses <= 0) continue;
         j++;
         int rel = t - 100;
         if (rel > 15 * j && rel < 15 * j + 30) {
             float fa = (float)pf::sindeg(6.0 * t - 90 * j - 600);
-            setdraw((float)(4 * t), 2, 2, 4, base * a * std::max(0.0f, fa));
+            setdraw((float)(4 * t), 2, 2, BLEND_LIGHT, base * a * std::max(0.0f, fa));
             drawimg(effimg.glower, x, y);
-            setdraw(0, 1, 1, 3, base * a);
+            setdraw(0, 1, 1, BLEND_ALPHA, base * a);
         }
         Img pic = shopitemimage(item);
         if (pic) drawimg(pic, x, y);
         else {
-            setdraw(0, 0.8f, 0.8f, 3, base * a);
+            setdraw(0, 0.8f, 0.8f, BLEND_ALPHA, base * a);
             drawimg(effimg.bigstar, x, y);
-            setdraw(0, 1, 1, 3, base * a);
+            setdraw(0, 1, 1, BLEND_ALPHA, base * a);
         }
         // remaining uses as dots on an arc above the item
         int n = std::min(uses, 9);
         for (int d = 0; d < n; d++) {
             double ang = 270 + 20 * (d - (n - 1) / 2.0);
-            setdraw(0, 0.25f, 0.25f, 3, base * a);
+            setdraw(0, 0.25f, 0.25f, BLEND_ALPHA, base * a);
             drawimg(effimg.bubble, x + 40 * (float)pf::cosdeg(ang), y - 10 + 40 * (float)pf::sindeg(ang));
         }
-        setdraw(0, 1, 1, 3, base * a);
+        setdraw(0, 1, 1, BLEND_ALPHA, base * a);
         x += 100;
     }
     pf::setalpha(base);
 }
 
 void drawtooltips() {
-    if (in.mmoved) hk.tooltip = 0;
-    bool quiet = pop.popup == 0 && !(hk.tutorialon && hk.tutorialpage > 0) && hk.endseq == 0 && cg.gamestat != 3;
-    if (hk.tooltip <= 0 || !quiet) {
+    if (in.mmoved) hud.tooltip = 0;
+    bool quiet = pop.popup == 0 && !(tut.tutorialon && tut.tutorialpage > 0) && sc.endseq == 0 && cg.gamestat != 3;
+    if (hud.tooltip <= 0 || !quiet) {
         hud.tooltipcount = 0;
         return;
     }
@@ -210,13 +211,13 @@ void drawtooltips() {
     float base = pf::getalpha();
     pf::setalpha(base * std::min(1.0f, 0.05f * (hud.tooltipcount - 100)));
     int h = disp.gfxheight;
-    if (hk.tooltip == 1) {
+    if (hud.tooltip == 1) {
         float x = disp.gfxwidth - 210.0f, y = h - 250.0f;
         drawimg(art.tutorialsign, x, y);
         drawtext(menutext(24, 18), x, y - 95, 3, 7);
         drawtextbox(menutext(24, 19), x, y - 40, 390, 32, 3, 7);
     } else {
-        int k = hk.tooltip - 1;
+        int k = hud.tooltip - 1;
         float x = 210.0f, y = h - 250.0f;
         drawimg(art.tutorialsign, x, y);
         drawtext(gametext(10, k), x, y - 95, 3, 7);
@@ -265,7 +266,7 @@ void drawplaysign() {
 }
 
 void drawhud() {
-    hud.hotspotactive = pop.popup == 0 && pop.buttonlayer == 1 && hk.endseq == 0 && cg.gamestat != 3 &&
+    hud.hotspotactive = pop.popup == 0 && pop.buttonlayer == 1 && sc.endseq == 0 && cg.gamestat != 3 &&
                         core.gamepause != 1 && fade.fadestate == 1;
     drawbars();
     drawpearlbar();
@@ -279,5 +280,5 @@ void drawhud() {
         drawcombocounter();
     }
     drawmenuhotspot();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 }

@@ -1,7 +1,6 @@
 // The in-level menu (298) and the restart confirmation (399).
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
@@ -17,8 +16,8 @@ namespace {
 void saveandleave(int target) {
     closepopup();
     if (haveplayer()) saveplayer(players.aktplayer);
-    if (target == SCREEN_MAP && !cards_mapexists()) target = SCREEN_MENU;
-    cards_gotoscreen(target, 0);
+    if (target == SCREEN_MAP && !screenexists(SCREEN_MAP)) target = SCREEN_MENU;
+    gotoscreen(target, 0);
 }
 }  // namespace
 
@@ -26,13 +25,13 @@ void popupingame() {
     int midx = disp.midx;
     float t = popupsmall(midx, menutext(13, 1));
     drawtext(menutext(13, 2), midx, t + 285, 3, 8);
-    if (button(midx + 82, t + 380, 3, 2, menutext(13, 7)) == 3) openhelpfromlevel();
-    if (button(midx - 82, t + 380, 3, 2, menutext(13, 6)) == 3) switchpopup(POPUP_OPTIONS);
-    if (button(midx - 82, t + 450, 3, 2, menutext(13, 3)) == 3) saveandleave(SCREEN_MAP);
-    if (button(midx + 82, t + 450, 3, 2, menutext(13, 9)) == 3) switchpopup(399);
-    if (button(midx - 82, t + 520, 3, 2, menutext(13, 4)) == 3) saveandleave(SCREEN_MENU);
+    if (button(midx + 82, t + 380, 3, 2, menutext(13, 7)) == BUTTON_CLICKED) openhelpfromlevel();
+    if (button(midx - 82, t + 380, 3, 2, menutext(13, 6)) == BUTTON_CLICKED) switchpopup(POPUP_OPTIONS);
+    if (button(midx - 82, t + 450, 3, 2, menutext(13, 3)) == BUTTON_CLICKED) saveandleave(SCREEN_MAP);
+    if (button(midx + 82, t + 450, 3, 2, menutext(13, 9)) == BUTTON_CLICKED) switchpopup(POPUP_RESTART);
+    if (button(midx - 82, t + 520, 3, 2, menutext(13, 4)) == BUTTON_CLICKED) saveandleave(SCREEN_MENU);
     bool esc = in.keyesc == 1 && in.escdelay == 30;
-    if (button(midx + 82, t + 520, 3, 2, menutext(13, 8)) == 3 || esc) {
+    if (button(midx + 82, t + 520, 3, 2, menutext(13, 8)) == BUTTON_CLICKED || esc) {
         closepopup();
         core.gamepause = -1;
         in.keyesc = 0;
@@ -44,14 +43,14 @@ void popuprestart() {
     float t = popupsmall(midx, menutext(15, 1));
     drawtext(menutext(15, 2), midx, t + 350, 3, 7);
     drawtext(menutext(15, 3), midx, t + 390, 3, 7);
-    if (button(midx - 82, t + 520, 3, 2, menutext(15, 5)) == 3 || in.keyesc == 1) closepopup();
-    if (button(midx + 82, t + 520, 3, 2, menutext(15, 4)) == 3) {
+    if (button(midx - 82, t + 520, 3, 2, menutext(15, 5)) == BUTTON_CLICKED || in.keyesc == 1) closepopup();
+    if (button(midx + 82, t + 520, 3, 2, menutext(15, 4)) == BUTTON_CLICKED) {
         if (haveplayer()) saveplayer(players.aktplayer);
         // the level is given up: the save inside discardsuspended must not
         // store it as suspended again
         gs.abandoned = 1;
         discardsuspended();
         gs.retry = 1;
-        cards_gotoscreen(SCREEN_GAME, 0);
+        gotoscreen(SCREEN_GAME, 0);
     }
 }

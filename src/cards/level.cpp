@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "cards/cardgame.h"
+#include "cards/extras.h"
 #include "cards/fishorders.h"
-#include "cards/hooks.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
+#include "core/loop.h"
 #include "core/screens.h"
 #include "platform/platform.h"
 
@@ -114,7 +116,9 @@ bool knowntype(int t) {
 
 // A slot record the tables can hold; anything else would index outside them.
 bool slotrecordok(const int* r) {
-    int type = r[0], param = r[1], x = r[2], y = r[3], stack = r[5], layer = r[6], lock = r[7];
+    using LF = levelformat::SlotField;
+    int type = r[LF::TYPE], param = r[LF::PARAM], x = r[LF::X], y = r[LF::Y], stack = r[LF::STACK],
+        layer = r[LF::LAYER], lock = r[LF::LOCK];
     if (!knowntype(type)) return false;
     if (type == CT_HELPER && (param < 1 || param > 9)) return false;
     if (x < 0 || y < 0 || x > (FIELDW - CARDW) / 2 || y > (FIELDH - CARDH) / 2) return false;
@@ -147,28 +151,31 @@ void storelevel(const std::vector<int>& v) {
     Profile& p = akt();
     clearslot(-9999);
     for (int i = 1; i <= LEVELSLOTS; i++) {
-        const int* r = &v[1 + (i - 1) * 9];
+        using LF = levelformat::SlotField;
+        const int* r = &v[levelformat::slotrecord(i)];
         CardSlot& c = p.card[i];
         c.cardshown = 0;
         c.cardopen = 0;
-        if (r[0] == 0 || !slotrecordok(r)) continue;  // empty or unusable: the slot stays empty
-        c.cardtype = r[0];
-        c.cardparam = r[1];
-        c.cardx = r[2] * 2;
-        c.cardy = r[3] * 2;
-        c.cardflip = r[4];
-        c.cardstack = r[5];
-        c.cardlayer = r[6];
-        c.cardlock = r[7];
+        if (r[LF::TYPE] == 0 || !slotrecordok(r)) continue;  // empty or unusable: the slot stays empty
+        c.cardtype = r[LF::TYPE];
+        c.cardparam = r[LF::PARAM];
+        c.cardx = r[LF::X] * 2;
+        c.cardy = r[LF::Y] * 2;
+        c.cardflip = r[LF::FLIP];
+        c.cardstack = r[LF::STACK];
+        c.cardlayer = r[LF::LAYER];
+        c.cardlock = r[LF::LOCK];
     }
     p.card[MAXCARDS].cardopen = 0;
     for (int f = 1; f <= MAXFISH; f++) {
-        const int* r = &v[1405 + (f - 1) * 3];
+        using FF = levelformat::FishField;
+        const int* r = &v[levelformat::fishrecord(f)];
         FishRec& fr = p.fish[f];
-        bool ok = r[0] >= -16 && r[0] <= FIELDW / 2 && r[1] >= 0 && r[1] <= FIELDH / 2 && r[2] >= 0 && r[2] <= 3;
-        fr.fishx = ok ? r[0] * 2 + 32 : 0;
-        fr.fishy = ok ? r[1] * 2 : 0;
-        fr.fishtype = ok ? r[2] : 0;
+        int fx = r[FF::FISHX], fy = r[FF::FISHY], orders = r[FF::FISHORDERS];
+        bool ok = fx >= -16 && fx <= FIELDW / 2 && fy >= 0 && fy <= FIELDH / 2 && orders >= 0 && orders <= 3;
+        fr.fishx = ok ? fx * 2 + levelformat::FISHXOFFSET : 0;
+        fr.fishy = ok ? fy * 2 : 0;
+        fr.fishtype = ok ? orders : 0;
         setupfish(f);
     }
 }
@@ -223,7 +230,7 @@ void brokenlevel(const std::string& name) {
     p.ingame = 0;
     cg.gamestat = 0;  // nothing runs on an empty table
     cg.brokenlevel = 1;
-    cards_gotoscreen(cards_mapexists() ? SCREEN_MAP : SCREEN_MENU, 0);
+    gotoscreen(screenexists(SCREEN_MAP) ? SCREEN_MAP : SCREEN_MENU, 0);
 }
 
 }  // namespace
@@ -239,7 +246,7 @@ void resetlevelruntime() {
     cg.combo = 0;
     cg.combolast = 0;
     cg.combosign = 0;
-    if (hk.points == -1) hk.points = 0;
+    if (sc.points == -1) sc.points = 0;
     cg.endtick = 0;
     cg.stabley = 580;
     cg.movecard = 0;

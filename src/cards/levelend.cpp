@@ -6,12 +6,13 @@
 
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/map.h"
+#include "meta/trophies.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -24,7 +25,7 @@ namespace {
 bool bosslevel(int l) { return l == 16 || l == 17 || (l >= 32 && l <= 34) || (l >= 52 && l <= 54); }
 
 // The map is the way out of a level; until a build has one, the menu is.
-void leavetomap() { cards_gotoscreen(cards_mapexists() ? SCREEN_MAP : SCREEN_MENU, 0); }
+void leavetomap() { gotoscreen(screenexists(SCREEN_MAP) ? SCREEN_MAP : SCREEN_MENU, 0); }
 
 float starmarkx(int k) { return disp.gfxwidth - 302 + (int)(STARTHRESHOLD[k] * 0.0019047600 * 183); }
 
@@ -43,8 +44,8 @@ float easebuttons() {
 }
 
 void lostpresentation() {
-    hk.endseq++;
-    int e = hk.endseq;
+    sc.endseq++;
+    int e = sc.endseq;
     if (e == 2 && core.gamepause != 1) playmusic("/music/fail.wav", 0);
     float a = pf::getalpha();
     drawefftext(1, gametext(8, 5), (float)disp.midx, (float)disp.midy, 3, 1, e, 1, 1000000, 1, 255, 255, 255);
@@ -53,27 +54,27 @@ void lostpresentation() {
     if (e < 150) return;
     if (e == 150) sc.resultbuttony = disp.gfxheight + 100.0f;
     float y = easebuttons();
-    if (button(disp.midx - 150.0f, y, 1, 1, gametext(8, 6)) == 3) {
+    if (button(disp.midx - 150.0f, y, 1, 1, gametext(8, 6)) == BUTTON_CLICKED) {
         losereset();
         saveplayer(players.aktplayer);
         leavetomap();
     }
-    if (button(disp.midx + 150.0f, y, 1, 1, gametext(8, 7)) == 3) {
+    if (button(disp.midx + 150.0f, y, 1, 1, gametext(8, 7)) == BUTTON_CLICKED) {
         losereset();
         saveplayer(players.aktplayer);
         gs.retry = 1;
-        cards_gotoscreen(SCREEN_GAME, 0);
+        gotoscreen(SCREEN_GAME, 0);
     }
 }
 
 void wintrophies() {
     const Profile& p = akt();
-    if (p.stablecount > 7) wintrophy(15);
+    if (p.stablecount > 7) wintrophy(TROPHY_FULLSTABLE);
     int s = 0;
     for (int l = 1; l <= std::min(p.maxlevel, MAXLEVELS); l++) s += p.levelstars[l];
-    if (s >= 60 && s <= 119) wintrophy(16);
-    if (s >= 120 && s <= 199) wintrophy(17);
-    if (s >= 200) wintrophy(18);
+    if (s >= 60 && s <= 119) wintrophy(TROPHY_STARS60);
+    if (s >= 120 && s <= 199) wintrophy(TROPHY_STARS120);
+    if (s >= 200) wintrophy(TROPHY_STARS200);
 }
 
 void countstars() {
@@ -83,16 +84,16 @@ void countstars() {
         if (p.starstate[k] > 0) n++;
     sc.wonstars = n;
     if (n == 3) {
-        p.stats[1]++;
-        p.stats[2]++;
-        if (p.stats[1] > 4) wintrophy(1);
-        if (p.stats[2] > 9) wintrophy(2);
+        p.stats[STAT_THREESTARRUN]++;
+        p.stats[STAT_THREESTARRUN2]++;
+        if (p.stats[STAT_THREESTARRUN] > 4) wintrophy(TROPHY_THREESTARS5);
+        if (p.stats[STAT_THREESTARRUN2] > 9) wintrophy(TROPHY_THREESTARS10);
     } else {
-        p.stats[1] = 0;
-        p.stats[2] = 0;
+        p.stats[STAT_THREESTARRUN] = 0;
+        p.stats[STAT_THREESTARRUN2] = 0;
     }
-    p.stats[21] += n;
-    if (p.stats[21] > 299) wintrophy(21);
+    p.stats[STAT_STARSWON] += n;
+    if (p.stats[STAT_STARSWON] > 299) wintrophy(TROPHY_STARS300);
 }
 
 const float STARTARGET[4][4] = {{0}, {0, 270}, {0, 281, 259}, {0, 292, 270, 248}};
@@ -112,14 +113,14 @@ void flystars(float bx, float by) {
     int turn = disp.gfxwidth == 1024 ? 22 : 40;
     for (int j = 1; j <= n; j++) {
         StarFlight& s = sc.star[j];
-        if (hk.endseq == 120 + 20 * j && s.count == 0) {
+        if (sc.endseq == 120 + 20 * j && s.count == 0) {
             int k = markofstar(j);
             s.x = starmarkx(k);
             s.y = 48;
             s.count = 1;
             effstars(s.x, s.y, 1);
             akt().starstate[k] = STARCOLLECTED;
-            PlayS(5, (int)s.x);
+            PlayS(SND_TURNUP, (int)s.x);
         }
         if (s.count == 0) continue;
         if (core.gamepause != 1) s.count++;
@@ -142,33 +143,33 @@ void flystars(float bx, float by) {
         }
         float scale = std::min(1.0f, c / 10.0f);
         float rot = c < 120 ? 12.0f * c : 0;
-        setdraw(rot, scale, scale, 3, a);
+        setdraw(rot, scale, scale, BLEND_ALPHA, a);
         drawimg(hudimg.star[1], s.x, s.y);
         if (c == 120 && !s.paid) {
             s.paid = 1;
             effstars(s.x, s.y, 1);
             effburst(s.x, s.y, 15, 2);
-            PlayS(51 + j, disp.midx);
+            PlayS(SND_WINSTAR1 - 1 + j, disp.midx);  // winstar1..3
             pearltoken(s.x, s.y, 50);
             addtext((int)s.x + 10, (int)s.y + 5, "50");
         }
         if (c > 120 && c <= 170) {
             float f = 1 - (c - 120) / 50.0f;
-            setdraw(0, 1 + (c - 120) * 0.03f, 1 + (c - 120) * 0.03f, 4, a * f);
+            setdraw(0, 1 + (c - 120) * 0.03f, 1 + (c - 120) * 0.03f, BLEND_LIGHT, a * f);
             drawimg(hudimg.star[1], s.x, s.y);
         }
     }
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
 }
 
 void trophyshow() {
     int t = sc.leveltrophy;
-    if (hk.endseq < 301 || t == 0 || sc.trophyshowdone) return;
+    if (sc.endseq < 301 || t == 0 || sc.trophyshowdone) return;
     sc.trophyshow++;
     int c = sc.trophyshow;
     if (c == 1) {
-        PlayS(5, disp.midx);
-        PlayS(65, disp.midx);
+        PlayS(SND_TURNUP, disp.midx);
+        PlayS(SND_TROPHYWIN, disp.midx);
         sc.trophyy = -600;
     }
     float target = c > 449 ? -600.0f : 0.0f;
@@ -178,28 +179,28 @@ void trophyshow() {
     drawtext(uppertext(menutext(18, 29)), x, y + 205, 3, 9);
     drawimg(trophyimage(t), x, y + 340);
     drawtextbox(menutext(18, 8 + t), x, y + 405, 250, 28, 3, 8);
-    if (button(x, y + 527, 3, 1, menutext(18, 31)) == 3 && c < 450) {
+    if (button(x, y + 527, 3, 1, menutext(18, 31)) == BUTTON_CLICKED && c < 450) {
         sc.trophyshow = 450;
-        PlayS(5, disp.midx);
+        PlayS(SND_TURNUP, disp.midx);
     }
     if (sc.trophyshow >= 500) {
         sc.trophyshowdone = 1;
-        hk.trophyshown = 1;
+        trophies.trophyshown = 1;
         pf::logline("trophyshow off");
     }
 }
 
 void celebration(float bx, float by) {
-    int e = hk.endseq;
+    int e = sc.endseq;
     float a = pf::getalpha();
     if (e >= 21) {
         float grow = std::min(1.0f, (e - 20) * 0.05f);
         float wob = 0.03f * (float)pf::sindeg(7.0 * core.framecount);
-        setdraw((float)core.framecount, 1.6f * grow, 1.6f * grow, 4, a * 0.35f * grow);
+        setdraw((float)core.framecount, 1.6f * grow, 1.6f * grow, BLEND_LIGHT, a * 0.35f * grow);
         drawimg(effimg.glower, bx, by);
-        setdraw(0, grow * (1 + wob), grow * (1 - wob), 3, a * 0.9f);
+        setdraw(0, grow * (1 + wob), grow * (1 - wob), BLEND_ALPHA, a * 0.9f);
         drawimg(gameimg.winbubble, bx, by);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     if (e == 22) {
         effstars(bx - 150, by, 2);
@@ -213,24 +214,24 @@ void celebration(float bx, float by) {
             double ang = 36.0 * k + 0.6 * core.framecount;
             static const int kinds[10] = {1, 2, 3, 4, 7, 8, 13, 14, 15, 16};
             float fx = bx + 150 * (float)pf::cosdeg(ang), fy = by + 150 * (float)pf::sindeg(ang);
-            setdraw((float)ang + 90, 0.45f, 0.45f, 3, a * f);
+            setdraw((float)ang + 90, 0.45f, 0.45f, BLEND_ALPHA, a * f);
             drawimg(fishimg(kinds[k], 1 + (core.framecount / 6 + k) % 4), fx, fy);
         }
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         // the won sign rises in under the title
         float rise = std::max(0.0f, 1 - (e - 50) * 0.04f);
-        setdraw(0, 1, 1, 3, a * f);
+        setdraw(0, 1, 1, BLEND_ALPHA, a * f);
         drawimg(popimg.sign, bx, by + 205 + 300 * rise * rise);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     if (e >= 81) {
         if (e == 81) sc.swimmerx = -150;
         sc.swimmerx += 3;
         if (sc.swimmerx > disp.gfxwidth + 150) sc.swimmerx = -150;
         float sy = by - 290 + 12 * (float)pf::sindeg(4.0 * core.framecount);
-        setdraw(0, 0.8f, 0.8f, 3, a);
+        setdraw(0, 0.8f, 0.8f, BLEND_ALPHA, a);
         drawimg(fishimg(1, 1 + (core.framecount / 5) % 4), sc.swimmerx, sy);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
     }
     drawefftext(2, gametext(8, 1), bx, by + 205, 3, 1, e, 50, 1000000, 1, 255, 255, 255);
     pf::setalpha(a);
@@ -243,24 +244,24 @@ void wonpresentation() {
     else sc.bossdelay = 150;
     if (sc.bossdelay <= 149) return;
     bool paused = core.gamepause == 1;
-    if (hk.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
-    if (!paused && hk.endseq < 15000) hk.endseq++;
-    if (hk.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = hk.pendingtrophy;
+    if (sc.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
+    if (!paused && sc.endseq < 15000) sc.endseq++;
+    if (trophies.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = trophies.pendingtrophy;
     float bx = (float)disp.midx, by = disp.midy + 5 * (float)pf::sindeg(2.0 * core.framecount);
     celebration(bx, by);
     wintrophies();
-    if (hk.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = hk.pendingtrophy;
-    if (hk.endseq == 140) countstars();
+    if (trophies.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = trophies.pendingtrophy;
+    if (sc.endseq == 140) countstars();
     flystars(bx, by);
     trophyshow();
 
-    bool showbutton = hk.endseq >= 150 && (sc.leveltrophy == 0 || sc.trophyshowdone);
+    bool showbutton = sc.endseq >= 150 && (sc.leveltrophy == 0 || sc.trophyshowdone);
     if (!showbutton) {
         sc.resultbuttony = disp.gfxheight + 100.0f;
         return;
     }
     float y = easebuttons();
-    if (button((float)disp.midx, y, 3, 1, gametext(8, 4)) == 3) {
+    if (button((float)disp.midx, y, 3, 1, gametext(8, 4)) == BUTTON_CLICKED) {
         int level = core.aktlevel;
         if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
         winreset();
@@ -273,9 +274,9 @@ void wonpresentation() {
 }  // namespace
 
 void makewin() {
-    if (hk.endseq <= 0 || !haveplayer()) return;
-    setdraw(0, 1, 1, 3, 1);
+    if (sc.endseq <= 0 || !haveplayer()) return;
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
     if (cg.gameresult == 2) lostpresentation();
     else wonpresentation();
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 }

@@ -4,16 +4,19 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/extras.h"
+#include "cards/fishorders.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "menus/popups.h"
+#include "meta/trophies.h"
 #include "present/effects.h"
 #include "present/sound.h"
 #include "platform/platform.h"
 
 void playdispatch() {
     cg.inputok = 1;
-    if (pop.popup != 0 || core.gamepause == 1 || cg.refill > 0 || hk.otherextra) cg.inputok = 0;
+    if (pop.popup != 0 || core.gamepause == 1 || cg.refill > 0 || extras.otherextra) cg.inputok = 0;
     firstvisitgift();
     drawfish();
     switch (cg.gamestat) {
@@ -25,13 +28,13 @@ void playdispatch() {
     updatesigns();
     cg.extrabusy = 0;
     runextras();
-    if (hk.crab || hk.otherextra) cg.extrabusy = 1;
+    if (extras.crab || extras.otherextra) cg.extrabusy = 1;
     if (cg.refill > 0) {
         refillstable();
         cg.extrabusy = 1;
     }
     clickcheck();
-    if (akt().stats[14] > 49) wintrophy(14);
+    if (akt().stats[STAT_OBSTACLES] > 49) wintrophy(TROPHY_OBSTACLES);
     endoffer();
 }
 
@@ -57,7 +60,7 @@ void endplay() {
     cg.stabley += 5 * old + 5;
     drawstable();
     movecards();
-    if (cg.endtick == 30) hk.endseq = 1;
+    if (cg.endtick == 30) sc.endseq = 1;
 }
 
 bool fitsvalue(int value, int aktvalue) {
@@ -92,14 +95,14 @@ void startmove(int slot) {
     p.movestep = 1;
     cg.combo++;
     if (cg.combo >= 6 && c.cardtype == 13) {
-        p.stats[13]++;
-        if (p.stats[13] == 3) wintrophy(13);
+        p.stats[STAT_KINGCOMBOS]++;
+        if (p.stats[STAT_KINGCOMBOS] == 3) wintrophy(TROPHY_KINGCOMBOS);
     }
     if (c.cardstack >= 1 && c.cardstack <= MAXSTACKS) p.stack[c.cardstack].stackleft--;
     int cx = c.cardx + disp.uixoff + 48, cy = c.cardy + 71;
     addpoints(5, cx, cy);
-    PlayS(29, cx);
-    if (hk.tutorialpage != 5) tutorialnext();
+    PlayS(SND_CARD_COLUMN, cx);
+    if (tut.tutorialpage != 5) tutorialnext();
 }
 
 void landcard(int slot) {
@@ -110,7 +113,7 @@ void landcard(int slot) {
         p.aktvalue = c.cardtype;
     } else if (c.cardtype == CT_FISHSLAP) {
         p.aktcard = AKT_FISHSLAP;
-        PlayS(40, disp.midx);
+        PlayS(SND_BFGSLAP, disp.midx);
         effburst(disp.uixoff + 532 + 48, cg.stabley + 71, 20, 1);
     }
     c.cardtype = 0;
@@ -136,9 +139,9 @@ void flight() {
     cg.movey = (int)(c.cardy + dy * 0.05 * s);
     float rot = (float)(int)(pf::sindeg(9.0 * s) * -(dx * 0.06));
     float alpha = pf::getalpha();
-    setdraw(rot, 1, 1, 3, alpha);
+    setdraw(rot, 1, 1, BLEND_ALPHA, alpha);
     drawimg(c.cardtype == CT_FISHSLAP ? art.fishslap : faceimage(cg.movecard), cg.movex + disp.uixoff, cg.movey);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
     for (int k = 0; k < 2; k++)
         spawnbubble(cg.movex + disp.uixoff + pf::rand(0, CARDW), cg.movey + pf::rand(0, CARDH), 0);
     if (p.movestep == 20) landcard(cg.movecard);
@@ -159,7 +162,7 @@ int clickcode(int slot) {
     if (c.cardtype == CT_BONUS) return 50 + c.cardparam;
     if (c.cardtype == CT_TOOL) return 40 + c.cardparam;
     if (c.cardtype == CT_HELPER) return 30;
-    return (hk.crab || valuefits(c) || c.cardtype == CT_FISHSLAP) ? 1 : 0;
+    return (extras.crab || valuefits(c) || c.cardtype == CT_FISHSLAP) ? 1 : 0;
 }
 
 void movecards() {
@@ -169,7 +172,7 @@ void movecards() {
         cg.cardplayable[i] = cardfits(i) ? 1 : 0;
         if (cg.cardplayable[i]) cg.anyplayable = 1;
     }
-    if (!cg.anyplayable && core.playlevel == 1 && hk.tutorialon && hk.tutorialpage == 4) tutorialnext();
+    if (!cg.anyplayable && core.playlevel == 1 && tut.tutorialon && tut.tutorialpage == 4) tutorialnext();
 
     bool clicked = false;
     for (int i = 1; i <= MAXCARDS; i++) {

@@ -6,11 +6,11 @@
 
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/itemids.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/sound.h"
@@ -27,18 +27,18 @@ void resetscoring() {
 // An award counts only where it can be seen: effects that fly off the screen
 // must not score.
 void addpoints(int amount, int x, int y) {
-    if (x > 0 && x < disp.gfxwidth && y > 0 && y < disp.gfxheight) hk.points += amount * akt().pointmult;
+    if (x > 0 && x < disp.gfxwidth && y > 0 && y < disp.gfxheight) sc.points += amount * akt().pointmult;
 }
 
 void addpearls(int amount, int x, int y) {
     int d = amount;
-    if (akt().items[24] > 0) d *= 2;
+    if (akt().items[ITEM_DOUBLEPEARLS] > 0) d *= 2;
     addtext(x, y + 80, std::to_string(d));
     pearltoken((float)x, (float)y, d);
     // the bubbles are for the screen; a level played without one (the
     // solver) keeps its random stream to the rules
     if (core.screen == SCREEN_GAME) effburst((float)x, (float)y, 10, 0);
-    PlaySvol(2, x, 0.7f);
+    PlaySvol(SND_CASH2_1, x, 0.7f);
 }
 
 // Slot 50 is never used: 49 tokens in flight is already far more than the
@@ -65,16 +65,16 @@ void movepearls() {
         t.x += std::trunc(std::clamp((tx - t.x) * 0.06f, -6.0f, 6.0f));
         t.y += std::trunc(std::clamp((ty - t.y) * 0.06f, -6.0f, 6.0f));
         float s = 0.35f + 0.08f * (float)pf::sindeg(12.0 * t.age);
-        setdraw(20.0f * core.framecount, s, s, 4, a);
+        setdraw(20.0f * core.framecount, s, s, BLEND_LIGHT, a);
         drawimg(effimg.glowstar, t.x, t.y);
-        setdraw(0, s * 0.6f, s * 0.6f, 3, a);
+        setdraw(0, s * 0.6f, s * 0.6f, BLEND_ALPHA, a);
         drawimg(effimg.bubble, t.x, t.y);
-        setdraw(0, 1, 1, 3, a);
+        setdraw(0, 1, 1, BLEND_ALPHA, a);
         if (core.framecount % 3 == 0) spawnbubble((int)t.x, (int)t.y, 0);
-        if (core.framecount % 5 == 0) addeff(t.x, t.y, 101, 0, 0);
+        if (core.framecount % 5 == 0) addeff(t.x, t.y, EFF_FALLGLOW + 1, 0, 0);
         if (std::fabs(t.x - tx) < 20 && std::fabs(t.y - ty) < 20) {
             effstars(t.x, t.y, 1);
-            PlayS(63, (int)t.x);
+            PlayS(SND_BLUBBER3, (int)t.x);
             effburst(t.x, t.y, 10, 0);
             if (haveplayer()) akt().pearls += t.amount;
             t = PearlToken{};
@@ -90,8 +90,8 @@ void clickcheck() {
     if (core.framecount - sc.clickstart < 65) {
         addtext(in.mx, in.my - 35, gametext(5, 1));
         addtext(in.mx, in.my + 15, gametext(5, 2));
-        hk.points = hk.points <= 50 ? 0 : hk.points - 50;
-        PlayS(10, in.mx);
+        sc.points = sc.points <= 50 ? 0 : sc.points - 50;
+        PlayS(SND_FAILURE, in.mx);
     }
     sc.clickcount = 0;
     sc.clickstart = core.framecount;
@@ -105,9 +105,9 @@ int starsreached(int shown) {
 }
 
 void endtints() {
-    if (hk.endseq <= 0) return;
+    if (sc.endseq <= 0) return;
     int f = fade.fadelevel;
-    float e = (float)hk.endseq;
+    float e = (float)sc.endseq;
     if (cg.gameresult == 2) {
         float k = (200 - e) * 0.005f * (0.5f + 0.5f * (float)pf::cosdeg(10.0 * e));
         pf::setcolour(f, (int)(f * k), (int)(f * k));
@@ -135,7 +135,7 @@ void winreset() {
     p.ingame = 0;
     p.levelcount1 = p.levelcount2 = 0;
     p.savedpoints = 0;
-    p.totalpoints += hk.points;
+    p.totalpoints += sc.points;
     for (int k = 1; k <= 3; k++) p.starstate[k] = 0;
     clearfish(p);
     if (p.maxlevel == p.sellevel) {
@@ -144,7 +144,7 @@ void winreset() {
         p.maxlevel++;
         pf::logline("kleiner hopser");
     }
-    for (int i = 23; i <= 29; i++)
+    for (int i = ITEM_FIRSTBOOSTER; i <= ITEM_LASTBOOSTER; i++)
         if (p.items[i] > 0) p.items[i]--;
     saveplayer(players.aktplayer);
 }
@@ -156,7 +156,7 @@ void losereset() {
     p.leveltime = 0;
     p.bestcombo = 0;
     p.ingame = 0;
-    hk.points = 0;
+    sc.points = 0;
     p.savedpoints = 0;
     p.stockround = 1;
     p.pointmult = 1;

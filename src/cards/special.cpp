@@ -1,7 +1,8 @@
 // Special cards taken where they lie (helper, tool and bonus cards) and the
 // start of the obstacles' unlock countdowns.
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/extras.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "present/effects.h"
 #include "present/sound.h"
@@ -15,8 +16,8 @@ void takeinplace(int slot) {
     CardSlot& c = p.card[slot];
     cg.combo++;
     if (c.cardstack >= 1 && c.cardstack <= MAXSTACKS) p.stack[c.cardstack].stackleft--;
-    PlayS(29, c.cardx + disp.uixoff + 48);
-    if (hk.tutorialpage != 5) tutorialnext();
+    PlayS(SND_CARD_COLUMN, c.cardx + disp.uixoff + 48);
+    if (tut.tutorialpage != 5) tutorialnext();
 }
 
 }  // namespace
@@ -31,21 +32,21 @@ void startunlock(int lock, int fromx, int fromy) {
         c.cardface = unlockstart(lock, c.cardlayer);
         int jx = c.cardx + disp.uixoff;
         if (lock == LOCK_OIL) {
-            PlayS(12, fromx);
-            addeff(fromx, fromy, 600 + j, 0, 0);  // a sponge swims over and cleans it
+            PlayS(SND_SPONGISTART, fromx);
+            addeff(fromx, fromy, EFF_SPONGEHELPER + j, 0, 0);  // a sponge swims over and cleans it
         } else if (lock == LOCK_SHELL) {
-            PlayS(8, jx);
-            addeff(jx + 48, c.cardy - 235, 894, 0, 0);
+            PlayS(SND_LAMPLIGHT, jx);
+            addeff(jx + 48, c.cardy - 235, EFF_LAMPLIGHT, 0, 0);
             for (int k = 1; k <= 5; k++) {
-                addeff(jx + 48, c.cardy + 25 * k, 880, pf::rand(5, 15) * 0.1f, 0);
-                addeff(jx + 48, c.cardy + 25 * k + 12, 880, -pf::rand(5, 15) * 0.1f, 0);
+                addeff(jx + 48, c.cardy + 25 * k, EFF_SHELL, pf::rand(5, 15) * 0.1f, 0);
+                addeff(jx + 48, c.cardy + 25 * k + 12, EFF_SHELL, -pf::rand(5, 15) * 0.1f, 0);
             }
         } else if (lock == LOCK_PLANTS) {
-            PlayS(19, fromx);
-            addeff(fromx, fromy, 700 + j, 0, 0);  // a swordfish swims over and cuts them
+            PlayS(SND_SCHWERTISTART, fromx);
+            addeff(fromx, fromy, EFF_SWORDHELPER + j, 0, 0);  // a swordfish swims over and cuts them
         }
         effburst(fromx, fromy, 10, 1);
-        PlayS(62, fromx);
+        PlayS(SND_BLUBBER2, fromx);
     }
 }
 
@@ -66,8 +67,8 @@ void playtoolcard(int slot) {
     addpoints(10, cx, cy);
     c.cardtype = 0;
     if (c.cardparam >= 1 && c.cardparam <= 3) startunlock(c.cardparam, cx, cy);
-    PlayS(29, x);
-    PlayS(5, x);
+    PlayS(SND_CARD_COLUMN, x);
+    PlayS(SND_TURNUP, x);
 }
 
 void playbonuscard(int slot) {
@@ -76,11 +77,11 @@ void playbonuscard(int slot) {
     int cx = c.cardx + disp.uixoff + 48, cy = c.cardy + 71;
     if (c.cardparam == 1 || c.cardparam == 2) {
         addpearls(c.cardparam == 1 ? 50 : 100, cx, cy);
-        PlayS(15, cx);
+        PlayS(SND_CASH, cx);
     } else if (c.cardparam == 3) {
         effburst(cx, cy, 50, 1);
         effexplode(cx, cy);
-        PlayS(1, cx);
+        PlayS(SND_DOUBLESUNS, cx);
         addpoints(25, cx, cy);
         p.pointmult = 2;
     }

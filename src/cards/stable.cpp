@@ -5,9 +5,13 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/fishorders.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "menus/popups.h"
+#include "meta/itemids.h"
+#include "meta/shop.h"
+#include "meta/trophies.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/sound.h"
@@ -20,8 +24,8 @@ int stabletopx() {
 }
 
 int stableprice() {
-    int price = shopfullprice(21) / 2 / 2;
-    if (akt().items[29] > 0) price /= 2;
+    int price = shopfullprice(ITEM_NEWSTABLE) / 2 / 2;
+    if (akt().items[ITEM_HALFPRICE] > 0) price /= 2;
     return price;
 }
 
@@ -35,7 +39,7 @@ void drawfromstable() {
         cg.combolast = cg.combo;
         newbest(cg.combo);
     }
-    PlayS(28, disp.midx);
+    PlayS(SND_CARD_STABLE, disp.midx);
     static const int shake[5] = {110, 90, 70, 50, 30};
     if (p.stablecount >= 0 && p.stablecount <= 4) setcardometershake(shake[p.stablecount]);
     cg.combo = 0;
@@ -46,12 +50,12 @@ void newbest(int n) {
     Profile& p = akt();
     if (n > p.bestcombo) {
         p.bestcombo = n;
-        if (n >= 10 && n <= 14) wintrophy(10);
-        if (n >= 15 && n <= 17) wintrophy(11);
-        if (n >= 18) wintrophy(12);
+        if (n >= 10 && n <= 14) wintrophy(TROPHY_COMBO10);
+        if (n >= 15 && n <= 17) wintrophy(TROPHY_COMBO15);
+        if (n >= 18) wintrophy(TROPHY_COMBO18);
     }
     cg.combo = 0;
-    p.stats[13] = 0;
+    p.stats[STAT_KINGCOMBOS] = 0;
 }
 
 int nextaktcard() {
@@ -84,7 +88,7 @@ int nextaktcard() {
         chosen = found ? found : randomunused();
     }
     if (pf::rand(1, 30) == 1 && core.playlevel > 1) chosen = AKT_FISHSLAP;
-    if (core.playlevel == 1 && hk.tutorialon && hk.tutorialpage == 0) chosen = 6;
+    if (core.playlevel == 1 && tut.tutorialon && tut.tutorialpage == 0) chosen = 6;
     if (core.playlevel == 1 && p.stablecount == 3) chosen = AKT_FISHSLAP;
     if (core.playlevel == 1 && p.stablecount == 10) chosen = AKT_FISHSLAP;
     return chosen;
@@ -124,20 +128,20 @@ void drawaktcard() {
     float alpha = pf::getalpha();
     if (f >= 1 && f <= 9) {
         float s = 1.0f - 0.1f * f;
-        setdraw(0, s, 1, 3, alpha);
+        setdraw(0, s, 1, BLEND_ALPHA, alpha);
         drawimg(art.back[p.cardback >= 1 && p.cardback <= 7 ? p.cardback : 1], x + 48 * (1 - s), akty);
     } else if (f >= 10 && f <= 19) {
         float s = 0.1f * (f - 9);
-        setdraw(0, s, 1, 3, alpha);
+        setdraw(0, s, 1, BLEND_ALPHA, alpha);
         drawimg(aktcardimage(p.aktcard), x + 48 * (1 - s), akty);
         if (f == 19 && p.aktcard == AKT_FISHSLAP) {
             effburst(aktx + 48, akty + 71, 20, 1);
-            PlayS(40, aktx);
+            PlayS(SND_BFGSLAP, aktx);
         }
     } else {
         drawimg(aktcardimage(p.aktcard), aktx, akty);
     }
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
 }
 
 void buyoffer() {
@@ -151,18 +155,18 @@ void buyoffer() {
     drawtext(std::to_string(price), disp.midx - 57, y + 95, 3, 8);
     if (!mousein(x, y, disp.midx - 22, y + CARDH)) return;
     float alpha = pf::getalpha();
-    setdraw(0, 1, 1, 4, 0.3f);
+    setdraw(0, 1, 1, BLEND_LIGHT, 0.3f);
     drawimg(art.losecard, x, y);
-    setdraw(0, 1, 1, 3, alpha);
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
     if (!in.mhit1 || cg.gamestat != 2 || pop.popup != 0) return;
     in.mhit1 = 0;
     if (p.pearls >= price) {
         p.pearls -= price;
-        p.items[21] = 1;
-        PlayS(15, in.mx);
+        p.items[ITEM_NEWSTABLE] = 1;
+        PlayS(SND_CASH, in.mx);
     } else {
         addtext(in.mx, in.my, gametext(14, 2));
-        PlayS(10, in.mx);
+        PlayS(SND_FAILURE, in.mx);
     }
 }
 
@@ -176,16 +180,16 @@ void drawstable() {
     setcardometer(stabletopx() + 48, p.stablecount - 1);
 
     int tx = stabletopx();
-    bool hold = core.playlevel == 1 && hk.tutorialon && hk.tutorialpage < 5;
+    bool hold = core.playlevel == 1 && tut.tutorialon && tut.tutorialpage < 5;
     bool over = mousein(tx, cg.stabley, tx + CARDW, cg.stabley + CARDH);
     if (p.stablecount >= 2 && over && cg.gamestat == 2) {
         if (cg.combo <= 4) {
             float alpha = pf::getalpha();
-            setdraw(0, 1, 1, 3, 0.3f);
+            setdraw(0, 1, 1, BLEND_ALPHA, 0.3f);
             drawimg(art.glow, tx - 6, cg.stabley - 7);
-            setdraw(0, 1, 1, 3, alpha);
+            setdraw(0, 1, 1, BLEND_ALPHA, alpha);
         }
-        if (in.mhit1 && p.aktflip == 20 && cg.inputok && pop.popup == 0 && hk.levelclock && !hold) {
+        if (in.mhit1 && p.aktflip == 20 && cg.inputok && pop.popup == 0 && gs.levelclock && !hold) {
             in.mhit1 = 0;
             for (int i = 1; i <= MAXCARDS; i++)
                 if (cg.cardplayable[i] && cg.cardwiggle[i] == 0) cg.cardwiggle[i] = 1;
@@ -193,15 +197,15 @@ void drawstable() {
         }
     }
     drawaktcard();
-    if (p.stablecount <= 1 && p.items[21] == 0 && cg.refill == 0) buyoffer();
+    if (p.stablecount <= 1 && p.items[ITEM_NEWSTABLE] == 0 && cg.refill == 0) buyoffer();
 }
 
 void sparepile() {
     Profile& p = akt();
-    if (!(p.items[21] > 0 || cg.refill > 0)) return;
+    if (!(p.items[ITEM_NEWSTABLE] > 0 || cg.refill > 0)) return;
     int n = std::clamp(p.stablestart, 0, MAXCARDS);
     float alpha = pf::getalpha();
-    setdraw(0, 1, 1, 3, alpha * std::min(1.0f, 0.1f * cg.playticks));
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha * std::min(1.0f, 0.1f * cg.playticks));
     Img back = art.back[p.cardback >= 1 && p.cardback <= 7 ? p.cardback : 1];
     int shift = std::max(-cg.playticks, -40);
     for (int i = 1; i <= n; i++) {
@@ -211,7 +215,7 @@ void sparepile() {
         }
         drawimg(back, cg.refillx[i], cg.refilly[i]);
     }
-    if (p.items[21] > 0 || cg.refill < 20) {
+    if (p.items[ITEM_NEWSTABLE] > 0 || cg.refill < 20) {
         for (int i = 1; i <= n; i++)
             drawimgframe(art.banderole, cg.refillx[i], cg.stabley + 71 + 10 * cg.refill, i == 1 ? 0 : 1, 4);
         if (n >= 1) {
@@ -221,10 +225,10 @@ void sparepile() {
             drawimgframe(art.banderole, lx + 6, cg.stabley + 71 + 10 * cg.refill, 3, 4);
         }
     }
-    setdraw(0, 1, 1, 3, alpha);
-    if (p.stablecount == 1 && p.items[21] > 0) {
+    setdraw(0, 1, 1, BLEND_ALPHA, alpha);
+    if (p.stablecount == 1 && p.items[ITEM_NEWSTABLE] > 0) {
         pf::logline("activate new stable");
-        p.items[21] = 0;
+        p.items[ITEM_NEWSTABLE] = 0;
         cg.refill = 1;
     }
 }
@@ -243,8 +247,8 @@ void refillstable() {
         cg.refilly[i] += (gy - cg.refilly[i]) * 0.1f;
         if (pf::rand(1, 5) == 1) spawnbubble((int)cg.refillx[i] + 48, (int)cg.refilly[i] + 71, 0);
     }
-    if (c % 2 == 0 && (c < 30 || (c >= 41 && c <= 69))) PlayS(31, disp.midx);
-    if (core.framecount % 8 == 0 && c < 60) PlayS(47, disp.midx);
+    if (c % 2 == 0 && (c < 30 || (c >= 41 && c <= 69))) PlayS(SND_CARD_TAKEOUT, disp.midx);
+    if (core.framecount % 8 == 0 && c < 60) PlayS(SND_GLITTER, disp.midx);
     if (c == 100) {
         for (int k = 1; k <= 52; k++)
             if (p.card[k].deckused == 2) p.card[k].deckused = 0;

@@ -5,7 +5,6 @@
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "menus/popups.h"
@@ -19,15 +18,15 @@ namespace {
 
 void logpage() {
     pf::logline("zeige tutorial, level " + std::to_string(core.aktlevel) + ", seite " +
-                std::to_string(hk.tutorialpage));
+                std::to_string(tut.tutorialpage));
 }
 
 void gotopage(int page) {
     if (page > tut.pages) {
-        hk.tutorialon = 0;
+        tut.tutorialon = 0;
         return;
     }
-    hk.tutorialpage = page;
+    tut.tutorialpage = page;
     tut.fade = 0;
     logpage();
 }
@@ -39,11 +38,11 @@ int tutorialpagecount(int level) { return level == 1 ? 9 : (level >= 2 && level 
 // A tutorial that has not started yet is not moved on: a card played in the
 // first ticks must not open page 1 for a player the start rule skips.
 void tutorialnext() {
-    if (!hk.tutorialon || core.playlevel >= 6 || hk.tutorialpage <= 0) return;
+    if (!tut.tutorialon || core.playlevel >= 6 || tut.tutorialpage <= 0) return;
     if (tut.pages == 0) tut.pages = tutorialpagecount(core.playlevel);
-    hk.tutorialpage++;
-    if (hk.tutorialpage > tut.pages) {
-        hk.tutorialon = 0;
+    tut.tutorialpage++;
+    if (tut.tutorialpage > tut.pages) {
+        tut.tutorialon = 0;
         return;
     }
     tut.fade = 0;
@@ -51,13 +50,13 @@ void tutorialnext() {
 }
 
 void tutorialstart() {
-    if (!hk.tutorialon || hk.tutorialpage != 0 || gs.leveltick != 200 || !haveplayer()) return;
+    if (!tut.tutorialon || tut.tutorialpage != 0 || gs.leveltick != 200 || !haveplayer()) return;
     const Profile& p = akt();
     tut.pages = tutorialpagecount(core.aktlevel);
     // A player the tutorial is not for gets it switched off, otherwise the
     // first level's stable would stay held for good.
     if (core.aktlevel != p.maxlevel || (core.aktlevel == 1 && p.totalpoints != 0) || tut.pages == 0) {
-        hk.tutorialon = 0;
+        tut.tutorialon = 0;
         return;
     }
     gotopage(1);
@@ -88,12 +87,12 @@ bool tutorialarrow(int level, int page, float& x, float& y, int& angle) {
 
 void drawtutorial() {
     tutorialstart();
-    if (!hk.tutorialon || hk.tutorialpage <= 0) return;
-    if (pop.popup != 0 || hk.endseq != 0 || cg.gamestat == 3 || core.gamepause == 1) return;
-    int level = core.aktlevel, page = hk.tutorialpage;
+    if (!tut.tutorialon || tut.tutorialpage <= 0) return;
+    if (pop.popup != 0 || sc.endseq != 0 || cg.gamestat == 3 || core.gamepause == 1) return;
+    int level = core.aktlevel, page = tut.tutorialpage;
     tut.fade++;
     float a = std::min(1.0f, 0.02f * tut.fade);
-    setdraw(0, 1, 1, 3, a);
+    setdraw(0, 1, 1, BLEND_ALPHA, a);
     int mx = disp.midx, my = disp.midy;
     drawimg(art.tutorialsign, (float)mx, my + 70.0f);
     drawtext(uppertext(menutext(25, 1)), (float)mx, my - 25.0f, 3, 7);
@@ -106,19 +105,19 @@ void drawtutorial() {
     if (ok == 3) {
         if (level == 1 && page <= 6) gotopage(7);
         else if (level == 1 && page < 9) gotopage(page + 1);
-        else hk.tutorialon = 0;
+        else tut.tutorialon = 0;
     } else if (next == 3) {
         tutorialnext();
     }
 
     float x = 0, y = 0;
     int angle = 0;
-    if (hk.tutorialon && tutorialarrow(level, page, x, y, angle)) {
+    if (tut.tutorialon && tutorialarrow(level, page, x, y, angle)) {
         float bob = 10 * (float)pf::sindeg(10.0 * core.framecount);
         if (angle == 0 || angle == 180) x += bob;
         else y += bob;
-        setdraw((float)angle, 1, 1, 3, a);
+        setdraw((float)angle, 1, 1, BLEND_ALPHA, a);
         drawimg(popimg.tutorialarrow, x, y);
     }
-    setdraw(0, 1, 1, 3, 1);
+    setdraw(0, 1, 1, BLEND_ALPHA, 1);
 }

@@ -6,6 +6,8 @@
 // the desktop's shape suits it.
 #pragma once
 
+#include "platform/codes.h"
+
 constexpr int MODECOUNT = 6;
 constexpr int MODE_WIDE = 1;      // 1366 x 768
 constexpr int MODE_WIDE1280 = 2;  // 1280 x 768
@@ -15,7 +17,7 @@ constexpr int MODE_SMALL = 5;     // 800 x 600 showing the 1024 canvas
 constexpr int MODE_TINY = 6;      // 640 x 480
 
 // The key that toggles full screen (F11; the platform reports Alt+Enter as it too).
-constexpr int KEY_FULLSCREEN = 122;
+constexpr int KEY_FULLSCREEN = KEY_F11;
 
 struct DisplayModes {
     int modewidth[MODECOUNT + 1] = {};

@@ -5,12 +5,9 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "menus/popups.h"
 #include "platform/platform.h"
-#include "present/fonts.h"
-#include "present/resources.h"
-#include "present/sound.h"
-#include "present/texts.h"
+
+LoopHooks loophooks;
 
 namespace {
 int statframes = 0;
@@ -92,19 +89,19 @@ void getinput() {
     // Held during this tick, or pressed and let go since the last sample: a
     // tap shorter than a tick must not be lost.
     auto held = [](int vk) { return (pf::keyhit(vk) > 0 || pf::keydown(vk)) ? 1 : 0; };
-    in.keyenter = held(13);
-    in.keyesc = held(27);
-    in.keyspace = held(32);
-    in.keyf2 = held(113);
-    in.keyf3 = held(114);
-    in.keyf4 = held(115);
-    in.keyf7 = held(118);
-    in.keyf5 = pf::keyhit(116) > 0 ? 1 : 0;
+    in.keyenter = held(KEY_ENTER);
+    in.keyesc = held(KEY_ESCAPE);
+    in.keyspace = held(KEY_SPACE);
+    in.keyf2 = held(KEY_F2);
+    in.keyf3 = held(KEY_F3);
+    in.keyf4 = held(KEY_F4);
+    in.keyf7 = held(KEY_F7);
+    in.keyf5 = pf::keyhit(KEY_F5) > 0 ? 1 : 0;
     if (in.escdelay > 0) in.escdelay--;
     if (in.keyesc == 1 && in.escdelay == 0) in.escdelay = 30;
-    if (in.keyf7 == 1) loadalltexts();
+    if (in.keyf7 == 1 && loophooks.reloadtexts) loophooks.reloadtexts();
     if (pf::keyhit(KEY_FULLSCREEN) > 0) togglefullscreenkey();
-    if (pf::appterminate()) openpopup(99);
+    if (pf::appterminate() && loophooks.closerequest) loophooks.closerequest();
     for (int ev : pf::appevents()) {
         if (ev == 1) core.appsuspended = 1;
         if (ev == 2) core.appsuspended = 0;
@@ -112,10 +109,10 @@ void getinput() {
     if (core.appsuspended == 1 && core.gamepause == -1) {
         core.appsuspended = 2;
         core.gamepause = 1;
-        if (players.aktplayer > -1 && (core.screen <= 0 || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
+        if (players.aktplayer > -1 && (core.screen <= SCREEN_MENU || core.screen == SCREEN_GAME)) saveplayer(players.aktplayer);
         savesettings(0);
         pf::minimisewindow();
-        pausesoundchannels();
+        if (loophooks.suspendsound) loophooks.suspendsound();
     }
 }
 
@@ -127,30 +124,6 @@ void stattime() {
         core.fps = statframes;
         statframes = 0;
     }
-}
-
-static void drawpauseoverlay() {
-    if (core.appsuspended != 0 || core.gamepause != 1) return;
-    if (core.screen == SCREEN_LOADING || core.screen == SCREEN_SPLASH) return;
-    pf::setscale(1, 1);
-    drawimg(uiimages.pauseimg, disp.midx, disp.midy);
-    drawtext(menutext(10, 1), disp.midx, disp.midy - 127, 3, 9);
-    drawtext(menutext(10, 2), disp.midx, disp.midy - 5, 3, 7);
-    if (in.mhit1 == 1) core.gamepause = -1;
-}
-
-static void drawpointer() {
-    if (!uiimages.cursorimg) return;
-    pf::setalpha(1);
-    if (core.prevscreen == SCREEN_LOADING && core.screen == SCREEN_MENU && core.menutick < 20) {
-        pf::setalpha(core.menutick * 0.05f);
-        in.mx = disp.midx;
-        in.my = disp.gfxheight - 100;
-        pf::movemouse(in.mx, in.my);
-    }
-    if (core.screen != SCREEN_LOADING && core.screen != SCREEN_SPLASH && settings.cursormode == 1)
-        pf::drawimage(uiimages.cursorimg, float(in.mx), float(in.my), 0);
-    pf::setalpha(1);
 }
 
 void doall() {
@@ -165,9 +138,8 @@ void doall() {
     dofade();
     ScreenRoutines r = screenroutines(core.screen);
     if (r.frame) r.frame();
-    if (core.framecount > 30) updatemusic();
-    drawpauseoverlay();
-    drawpointer();
+    if (core.framecount > 30 && loophooks.music) loophooks.music();
+    if (loophooks.overlay) loophooks.overlay();
 }
 
 void (*frameobserver)() = nullptr;

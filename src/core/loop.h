@@ -1,6 +1,17 @@
 // The 50 Hz main loop, input sampling, the screen manager and its fades.
 #pragma once
 
+// What the loop asks of the layers above it; the app wires them at start-up
+// (a hook left null is skipped).
+struct LoopHooks {
+    void (*closerequest)() = nullptr;  // the window's close button: the exit popup
+    void (*reloadtexts)() = nullptr;   // F7 reads the text files again
+    void (*suspendsound)() = nullptr;  // the game lost the foreground: hold the music
+    void (*music)() = nullptr;         // the music's per-tick update
+    void (*overlay)() = nullptr;       // drawn over the screen: pause overlay, pointer
+};
+extern LoopHooks loophooks;
+
 void gotoscreen(int target, int param);
 void startfadein();
 void dofade();

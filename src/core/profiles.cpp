@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
+#include "core/filebytes.h"
 #include "core/globals.h"
+#include "core/screens.h"
 #include "platform/platform.h"
-#include "present/texts.h"
 
 Players players;
 SuspendLink suspendlink;
@@ -207,7 +208,7 @@ void loadplayers(int mode) {
 bool saveplayer(int p) {
     if (!validp(p)) return false;
     Profile& pr = players.p[p];
-    if (core.screen == 12 && p == players.aktplayer && suspendlink.gamestat && suspendlink.gamestat() == 2) {
+    if (core.screen == SCREEN_GAME && p == players.aktplayer && suspendlink.gamestat && suspendlink.gamestat() == 2) {
         pr.ingame = 1;
         pr.savedpoints = suspendlink.points ? suspendlink.points() : 0;
         pr.savedtaskvalue = suspendlink.taskvalue ? suspendlink.taskvalue() : 0;

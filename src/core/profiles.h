@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/statids.h"
+
 constexpr int MAXPLAYERS = 15;
 constexpr int MAXCARDS = 52;
 constexpr int MAXSTACKS = 20;

@@ -1,14 +1,5 @@
 #include "core/screens.h"
 
-#include "cards/gamescreen.h"
-#include "core/splash.h"
-#include "meta/maphints.h"
-#include "meta/map.h"
-#include "meta/survey.h"
-#include "menus/loading.h"
-#include "menus/menu.h"
-#include "story/story.h"
-
 namespace {
 // Ids run from -3 to 23; -999 (quit) never runs routines.
 constexpr int FIRSTID = -3, LASTID = 23;
@@ -20,20 +11,18 @@ ScreenRoutines screenroutines(int id) {
     return table[id - FIRSTID];
 }
 
-void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame) {
+bool screenexists(int id) { return screenroutines(id).entry != nullptr; }
+
+void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame, ScreenRelease release) {
     if (id < FIRSTID || id > LASTID) return;
-    table[id - FIRSTID] = {entry, frame};
+    table[id - FIRSTID] = {entry, frame, release};
 }
 
-void registerscreens() {
+void clearscreens() {
     for (auto& r : table) r = {};
-    setscreenroutines(-2, instintro, showintro);
-    setscreenroutines(13, instadventuremap, showadventuremap);
-    setscreenroutines(-1, [](int) { instload(); }, showload);
-    setscreenroutines(0, [](int) { entermenu(); }, showmenu);
-    setscreenroutines(18, inststory, showstory);
-    registermenupopups();
-    registermaphints();
-    registersurvey();
-    registergamescreen();
+}
+
+void releaseotherscreens(int keep) {
+    for (int id = FIRSTID; id <= LASTID; id++)
+        if (id != keep && table[id - FIRSTID].release) table[id - FIRSTID].release();
 }

@@ -1,4 +1,5 @@
-// The screen table: ids and their entry and per-frame routines.
+// The screen table: ids and their entry, per-frame and release routines.
+// The app fills it at start-up; core only looks routines up.
 #pragma once
 
 enum ScreenId {
@@ -17,15 +18,20 @@ enum ScreenId {
 
 using ScreenEntry = void (*)(int param);
 using ScreenFrame = void (*)();
+using ScreenRelease = void (*)();  // frees the screen's own (non-resident) pictures and sounds
 
 struct ScreenRoutines {
     ScreenEntry entry = nullptr;
     ScreenFrame frame = nullptr;
+    ScreenRelease release = nullptr;
 };
 
 // Looks up the routines of a screen id; an id without routines yields nulls.
 ScreenRoutines screenroutines(int id);
+bool screenexists(int id);  // the id has an entry routine
 // Installs the routines of one screen id (tests use it for a test screen).
-void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame);
-// Fills the table with every screen the game has.
-void registerscreens();
+void setscreenroutines(int id, ScreenEntry entry, ScreenFrame frame, ScreenRelease release = nullptr);
+void clearscreens();  // empties the table
+// Every entry routine calls this first: the pictures of every other screen
+// go (through their release routines) before the entering screen loads its own.
+void releaseotherscreens(int keep);

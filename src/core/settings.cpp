@@ -3,10 +3,10 @@
 #include <climits>
 #include <string>
 
+#include "core/filebytes.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "platform/platform.h"
-#include "present/texts.h"
 
 Settings settings;
 MusicVolumeHook curmusicvolhook = nullptr;

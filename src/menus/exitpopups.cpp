@@ -3,6 +3,7 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "menus/popups.h"
 #include "meta/survey.h"
 #include "meta/map.h"
@@ -15,8 +16,8 @@ void popupexit() {
     float t = popupsmall(midx, menutext(1, 1));
     drawtext(menutext(1, 2), midx, t + 350, 3, 7);
     drawtext(menutext(1, 3), midx, t + 390, 3, 7);
-    if (button(midx - 82, t + 520, 3, 2, menutext(1, 4)) == 3 || in.keyesc == 1) closepopup();
-    if (button(midx + 82, t + 520, 3, 2, menutext(1, 5)) == 3) {
+    if (button(midx - 82, t + 520, 3, 2, menutext(1, 4)) == BUTTON_CLICKED || in.keyesc == 1) closepopup();
+    if (button(midx + 82, t + 520, 3, 2, menutext(1, 5)) == BUTTON_CLICKED) {
         if (players.aktplayer > -1) saveplayer(players.aktplayer);
         stopmusic();
         // the survey edition says goodbye on its closing screen first
@@ -29,12 +30,12 @@ void popupcontinue() {
     float t = popupsmall(midx, menutext(2, 1));
     drawtext(menutext(2, 2), midx, t + 310, 3, 7);
     drawtext(menutext(2, 3), midx, t + 350, 3, 7);
-    if (button(midx - 82, t + 520, 3, 2, menutext(2, 6)) == 3) switchpopup(432);
-    if (button(midx + 82, t + 520, 3, 2, menutext(2, 4)) == 3) {
+    if (button(midx - 82, t + 520, 3, 2, menutext(2, 6)) == BUTTON_CLICKED) switchpopup(POPUP_NEWGAME);
+    if (button(midx + 82, t + 520, 3, 2, menutext(2, 4)) == BUTTON_CLICKED) {
         core.playlevel = haveplayer() ? akt().sellevel : 1;
-        gotoscreen(13, 0);
+        gotoscreen(SCREEN_MAP, 0);
     }
-    if (button(midx, t + 460, 3, 2, menutext(2, 5)) == 3 || in.keyesc == 1) closepopup();
+    if (button(midx, t + 460, 3, 2, menutext(2, 5)) == BUTTON_CLICKED || in.keyesc == 1) closepopup();
 }
 
 void popupnewgame() {
@@ -42,9 +43,9 @@ void popupnewgame() {
     float t = popupsmall(midx, menutext(3, 1));
     drawtext(menutext(3, 2), midx, t + 350, 3, 7);
     drawtext(menutext(3, 3), midx, t + 390, 3, 7);
-    if (button(midx - 82, t + 520, 3, 2, menutext(3, 4)) == 3) {
+    if (button(midx - 82, t + 520, 3, 2, menutext(3, 4)) == BUTTON_CLICKED) {
         if (haveplayer()) restartplayer(players.aktplayer);
         startlevel(1);
     }
-    if (button(midx + 82, t + 520, 3, 2, menutext(3, 5)) == 3) switchpopup(107);
+    if (button(midx + 82, t + 520, 3, 2, menutext(3, 5)) == BUTTON_CLICKED) switchpopup(POPUP_CONTINUE);
 }

@@ -135,6 +135,4 @@ void openhelpfromlevel() {
     switchpopup(POPUP_HELP);
 }
 
-void registerhelp() { setpopuproutine(POPUP_HELP, popuphelp); }
-
 void resethelp() { help = HelpState{}; }

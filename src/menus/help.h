@@ -1,7 +1,8 @@
 // The help popup (102): seven illustrated pages on the card game.
 #pragma once
 
-constexpr int POPUP_HELP = 102;
+#include "menus/popupids.h"
+
 constexpr int HELPPAGES = 7;
 
 struct HelpState {
@@ -12,5 +13,4 @@ extern HelpState help;
 void popuphelp();  // 102
 // The in-level menu's help button: always page 1.
 void openhelpfromlevel();
-void registerhelp();
 void resethelp();

@@ -5,7 +5,7 @@
 
 #include "core/globals.h"
 #include "core/loop.h"
-#include "core/splash.h"
+#include "core/screens.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
@@ -33,16 +33,16 @@ void instload() {
     load.loadbary = disp.gfxheight + 100;
     load.loadprogress = 0;
     load.loadtick = 0;
-    releasesplashimages();
-    loadgamebg_dynamic(-1, 0, 0);
+    releaseotherscreens(SCREEN_LOADING);
+    loadgamebg_dynamic(SCREEN_LOADING, 0, 0);
     deleteloadstuff_dynamic();
     load.loadbarimg = loadimg("data\\ui\\loadbar.png");
     load.loadfillimg = loadanimimg("data\\ui\\loadfill.png", 2, 78, LOADFILLCELLS);
     clearbubbles();
-    PlayS(41, disp.midx);
+    PlayS(SND_LOADING, disp.midx);
     core.gamepause = -1;
     pop.popupfade = 0;
-    core.screen = -1;
+    core.screen = SCREEN_LOADING;
     startfadein();
 }
 
@@ -55,7 +55,7 @@ void drawlogo() {
     const Layer layers[2] = {{uiimages.logoimg[2], load.loadtick - 30, 160}, {uiimages.logoimg[1], load.loadtick, 260}};
     for (const Layer& l : layers) {
         if (l.t <= 0) continue;
-        if (l.t == 1) PlayS(26, disp.midx);
+        if (l.t == 1) PlayS(SND_LOGOAPPEAR, disp.midx);
         float g = l.t > 45 ? 1.0f : float(pf::sindeg(2.0 * l.t));
         float w = l.t > 90 ? 0.05f : float(1.05 - pf::sindeg(l.t));
         float sx = g + 0.2f * w * float(pf::sindeg(2.0 * core.framecount));
@@ -68,7 +68,7 @@ void drawlogo() {
 }
 
 void showload() {
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     drawgamebg(0);
     if (pf::rand(1, 8) == 1) spawnbubble(pf::rand(1, 400), disp.gfxheight, pf::rand(1, 10));
     if (pf::rand(1, 8) == 1) spawnbubble(disp.gfxwidth - pf::rand(1, 400), disp.gfxheight, pf::rand(1, 10));
@@ -84,9 +84,9 @@ void showload() {
     for (int i = 1; i <= LOADFILLCELLS; i++)
         if (load.loadprogress > i) drawimgframe(load.loadfillimg, midx - 164 + 2 * i, y, i - 1, LOADFILLCELLS - 1);
     int j = std::clamp(load.loadprogress, 0, LOADFILLCELLS);
-    pf::setblend(4);
+    pf::setblend(BLEND_LIGHT);
     if (j >= 1) drawimgframe(load.loadfillimg, midx - 164 + 2 * j, y, j - 1, LOADFILLCELLS - 1);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setrotation(0);
     pf::setscale(1, 1);
     drawtext(menutext(11, 1), midx, y - 18, 3, 1);

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
-#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "core/settings.h"
 #include "menus/exitpopups.h"
 #include "menus/help.h"
-#include "menus/options.h"
 #include "menus/loading.h"
 #include "menus/players.h"
 #include "menus/popups.h"
@@ -49,13 +48,9 @@ void entermenu() {
     core.prevscreen = core.screen;
     if (settings.cursormode == -1) pf::showmouse();
     // The other screens' pictures go; the menu's come.
-    deleteloadstuff_dynamic();
-    deletegamestuff_dynamic();
-    deletemapbg_dynamic();
-    deletestorybg_dynamic();
-    freestorysounds();
+    releaseotherscreens(SCREEN_MENU);
     loadmenustuff_dynamic();
-    if (core.prevscreen == 13) clearbubbles();
+    if (core.prevscreen == SCREEN_MAP) clearbubbles();
     in.mouseon = 1;
     pop.popupfade = 0;
     pop.popupy = -768;
@@ -63,7 +58,7 @@ void entermenu() {
     core.menutick = 0;
     help.helppage = 1;
     menu.menusidey = disp.gfxheight + 100;
-    loadgamebg_dynamic(0, 0, 0);
+    loadgamebg_dynamic(SCREEN_MENU, 0, 0);
     // From the map the title music simply runs on.
     musicformenu(core.prevscreen);
     for (int i = 1; i <= 8; i++) {
@@ -75,13 +70,13 @@ void entermenu() {
         menu.menubuttony[i] = t;
     }
     // Straight from the loading screen the picture is already bright.
-    if (core.prevscreen != -1) startfadein();
-    core.screen = 0;
+    if (core.prevscreen != SCREEN_LOADING) startfadein();
+    core.screen = SCREEN_MENU;
 }
 
 void showmenu() {
     setfadecolour();
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(1);
     drawgamebg(0);
     if (pf::rand(1, 8) == 1) spawnbubble(pf::rand(1, 400), disp.gfxheight, int(pf::rand(1, 100) * 0.01));
@@ -113,35 +108,23 @@ void showmenu() {
     for (int i = 1; i <= 4; i++)
         menu.menubuttony[i] = menu.menubuttony[i] - (menu.menubuttony[i] - menu.menubuttontarget[i]) * 0.1f;
 
-    if (button(midx, menu.menubuttony[1] + bob(90), 12, 1, "") == 3) {
+    if (button(midx, menu.menubuttony[1] + bob(90), 12, 1, "") == BUTTON_CLICKED) {
         if (haveplayer()) {
             if (akt().sellevel == 0) startlevel(1);
-            else openpopup(107);
+            else openpopup(POPUP_CONTINUE);
         } else {
             newplayerfrommenu();
         }
     }
-    if (button(midx - 200, menu.menubuttony[2] + bob(0), 17, 1, "") == 3) openpopup(POPUP_OPTIONS);
-    if (button(midx + 200, menu.menubuttony[3] + bob(180), 13, nobody ? -1 : 1, "") == 3) {
-        if (haveplayer()) gotoscreen(16, 0);
+    if (button(midx - 200, menu.menubuttony[2] + bob(0), 17, 1, "") == BUTTON_CLICKED) openpopup(POPUP_OPTIONS);
+    if (button(midx + 200, menu.menubuttony[3] + bob(180), 13, nobody ? -1 : 1, "") == BUTTON_CLICKED) {
+        if (haveplayer()) gotoscreen(SCREEN_TROPHIES, 0);
     }
     menu.menusidey = int(menu.menusidey - (menu.menusidey - 698) * 0.1);
-    if (button(SIDEX, menu.menusidey + bob(0), 15, 1, "") == 3) openpopup(103);
-    if (button(disp.gfxwidth - SIDEX, menu.menusidey + bob(120), 16, 1, "") == 3) openpopup(99);
+    if (button(SIDEX, menu.menusidey + bob(0), 15, 1, "") == BUTTON_CLICKED) openpopup(POPUP_PLAYERLIST);
+    if (button(disp.gfxwidth - SIDEX, menu.menusidey + bob(120), 16, 1, "") == BUTTON_CLICKED) openpopup(POPUP_EXIT);
     pf::setalpha(1);
     dopopups();
-}
-
-void registermenupopups() {
-    setpopuproutine(99, popupexit);
-    setpopuproutine(103, popupplayerlist);
-    setpopuproutine(105, popupnameentry);
-    setpopuproutine(106, popupdeleteplayer);
-    setpopuproutine(107, popupcontinue);
-    setpopuproutine(398, popupnametaken);
-    setpopuproutine(432, popupnewgame);
-    registeroptions();
-    registerhelp();
 }
 
 void resetmenu() {

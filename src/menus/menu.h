@@ -21,5 +21,4 @@ void deletemenustuff_dynamic();
 void entermenu();
 void showmenu();
 // Every popup of the menus: ids to routines (screens.cpp calls this).
-void registermenupopups();
 void resetmenu();

@@ -196,7 +196,7 @@ void popupoptions() {
     cardbacks(t, a);
     float yb = characters();
     if (button(midx, yb + 40 + 5 * float(pf::sindeg(2.0 * core.framecount)), 3, 2, menutext(TEXTS, 12)) == 3)
-        switchpopup(POPUP_ABOUT);
+        switchpopup(POPUP_INFO);
     if (in.mdown1 == 0) opts.musicdrag = opts.sounddrag = 0;
     if ((button(midx + 450, t + 90, 18, 2, "") == 3 || in.keyesc == 1) && pop.popupdir == 1) {
         savesettings(0);
@@ -222,13 +222,6 @@ void reloadscreenbackground() {
     // Each screen's background as its entry loaded it.
     if (core.screen == SCREEN_MENU) loadgamebg_dynamic(SCREEN_MENU, 0, 0);
     else if (core.screen == SCREEN_GAME) loadgamebg_dynamic(SCREEN_GAME, 0, 1);
-}
-
-void registeroptions() {
-    setpopuproutine(POPUP_OPTIONS, popupoptions);
-    setpopuproutine(POPUP_ABOUT, popupabout);
-    popupopenhook = resetoptiondrag;
-    displaychanged = reloadscreenbackground;
 }
 
 void resetoptions() { opts = OptionsState{}; }

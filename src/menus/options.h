@@ -1,8 +1,7 @@
 // The options popup (100) and its information page (101).
 #pragma once
 
-constexpr int POPUP_OPTIONS = 100;
-constexpr int POPUP_ABOUT = 101;
+#include "menus/popupids.h"
 
 struct OptionsState {
     int musicdrag = 0, sounddrag = 0;  // which volume knob is being dragged
@@ -26,5 +25,4 @@ void popupabout();    // 101
 void resetoptiondrag();
 // The background of the screen shown, loaded again after a display change.
 void reloadscreenbackground();
-void registeroptions();
 void resetoptions();

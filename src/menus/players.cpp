@@ -22,7 +22,7 @@ std::string& nameof(int p) { return players.p[validplayer(p) ? p : 16].playernam
 
 // Leaves the list open at once, without a new slide.
 void backtolist() {
-    openpopup(103);
+    openpopup(POPUP_PLAYERLIST);
     pop.popupfade = 16;
 }
 
@@ -48,7 +48,7 @@ void acceptname() {
     saveplayer(players.aktplayer);
     pm.newplayerflag = 0;
     closepopup();
-    PlayS(50, disp.midx);
+    PlayS(SND_SELECT, disp.midx);
 }
 
 void cancelname() {
@@ -119,7 +119,7 @@ int checkname() {
         if (i == players.aktplayer || players.p[i].playername.empty()) continue;
         if (trimtext(players.p[i].playername) == name) {
             pm.nametaken = 1;
-            openpopup(398);
+            openpopup(POPUP_NAMETAKEN);
             break;
         }
     }
@@ -131,7 +131,7 @@ void newplayerfrommenu() {
     // player (an edited settings file) is never overwritten.
     int p = lowestfree();
     if (p == -1) {
-        openpopup(103);
+        openpopup(POPUP_PLAYERLIST);
         return;
     }
     players.aktplayer = p;
@@ -139,7 +139,7 @@ void newplayerfrommenu() {
     pm.namelength = 0;
     pm.nametaken = 0;
     pm.newplayerflag = 1;
-    openpopup(105);
+    openpopup(POPUP_NAMEENTRY);
 }
 
 // ---- popup 103: the list ----------------------------------------------------
@@ -171,11 +171,11 @@ void popupplayerlist() {
     }
     pf::setalpha(a);
     bool escnow = in.keyesc == 1 && in.escdelay == 30;
-    if (button(midx, t + 595, 3, 2, menutext(4, 6)) == 3 || escnow) {
+    if (button(midx, t + 595, 3, 2, menutext(4, 6)) == BUTTON_CLICKED || escnow) {
         savesettings(0);
         closepopup();
     }
-    if (button(midx - 170, t + 595, 3, shown >= LISTPLAYERS ? -1 : 2, menutext(4, 4)) == 3) {
+    if (button(midx - 170, t + 595, 3, shown >= LISTPLAYERS ? -1 : 2, menutext(4, 4)) == BUTTON_CLICKED) {
         int p = lowestfree();
         if (p != -1) {
             pm.prevplayer = players.aktplayer;
@@ -184,12 +184,12 @@ void popupplayerlist() {
             pm.namelength = 0;
             pm.nametaken = 0;
             players.p[p].playerid = pf::rand(0, 100000);
-            openpopup(105);
+            openpopup(POPUP_NAMEENTRY);
             pop.popupfade = 16;
         }
     }
-    if (button(midx + 170, t + 595, 3, noplayers() ? -1 : 2, menutext(4, 5)) == 3) {
-        openpopup(106);
+    if (button(midx + 170, t + 595, 3, noplayers() ? -1 : 2, menutext(4, 5)) == BUTTON_CLICKED) {
+        openpopup(POPUP_DELETEPLAYER);
         pop.popupfade = 16;
     }
 }
@@ -206,11 +206,11 @@ void popupnameentry() {
     std::string& name = nameof(players.aktplayer);
     if (live) {
         int k = pf::getchar();
-        if (k == 8) {
+        if (k == KEY_BACKSPACE) {
             if (!name.empty()) name.pop_back();
             if (pm.namelength > 0) pm.namelength--;
             pm.nametaken = 0;
-        } else if (k == 13) {
+        } else if (k == KEY_ENTER) {
             acceptname();
         } else if (k != 0 && namechar(k)) {
             if (textwidth(name, 1) < MAXNAMEWIDTH && pm.namelength < MAXNAMELENGTH) {
@@ -230,8 +230,8 @@ void popupnameentry() {
         drawtext(akt().playername + (caret ? "_" : ""), midx - 140, t + 398, 1, 1);
     }
     int layer = live ? 2 : -1;
-    if (button(midx - 82, t + 520, 3, layer, menutext(5, 4)) == 3 || (live && in.keyesc == 1)) cancelname();
-    if (button(midx + 82, t + 520, 3, layer, menutext(5, 3)) == 3) acceptname();
+    if (button(midx - 82, t + 520, 3, layer, menutext(5, 4)) == BUTTON_CLICKED || (live && in.keyesc == 1)) cancelname();
+    if (button(midx + 82, t + 520, 3, layer, menutext(5, 3)) == BUTTON_CLICKED) acceptname();
 }
 
 // ---- popup 106: delete confirmation -------------------------------------------
@@ -242,11 +242,11 @@ void popupdeleteplayer() {
     drawtext(menutext(6, 2), midx, t + 310, 3, 7);
     drawtext(menutext(6, 3), midx, t + 350, 3, 7);
     if (haveplayer()) drawtext(akt().playername, midx, t + 410, 3, 8);
-    if (button(midx - 82, t + 520, 3, 2, menutext(6, 5)) == 3 || in.keyesc == 1) {
+    if (button(midx - 82, t + 520, 3, 2, menutext(6, 5)) == BUTTON_CLICKED || in.keyesc == 1) {
         backtolist();
         in.keyesc = 0;
     }
-    if (button(midx + 82, t + 520, 3, 2, menutext(6, 4)) == 3) deletecurrent();
+    if (button(midx + 82, t + 520, 3, 2, menutext(6, 4)) == BUTTON_CLICKED) deletecurrent();
 }
 
 // ---- popup 398: name taken ------------------------------------------------------
@@ -257,7 +257,7 @@ void popupnametaken() {
     drawtext(menutext(16, 2), midx, t + 350, 3, 7);
     drawtext(menutext(16, 3), midx, t + 390, 3, 7);
     if (haveplayer()) drawtext(akt().playername, midx, t + 450, 3, 8);
-    if (button(midx, t + 520, 3, 2, menutext(6, 4)) == 3) deletecurrent();
+    if (button(midx, t + 520, 3, 2, menutext(6, 4)) == BUTTON_CLICKED) deletecurrent();
 }
 
 void resetplayermenu() { pm = PlayerMenuState{}; }

@@ -2,6 +2,7 @@
 
 #include "core/globals.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "core/settings.h"
 #include "menus/players.h"
 #include "platform/platform.h"
@@ -215,12 +216,12 @@ void openpopup(int id) {
     }
     if (id == 103) sortplayers();
     if (id == 99) {
-        if (core.screen > 0 && players.aktplayer > -1) saveplayer(players.aktplayer);
+        if (core.screen > SCREEN_MENU && players.aktplayer > -1) saveplayer(players.aktplayer);
         savesettings(0);
     }
     if (validpopup(id) && popuptable[id].prepare) popuptable[id].prepare();
     if (popupopenhook) popupopenhook();
-    PlayS(5, disp.midx);
+    PlayS(SND_TURNUP, disp.midx);
     in.keyesc = 0;
     pop.popupfade = 1;
     pop.popupdir = 1;
@@ -243,7 +244,7 @@ void dopopups() {
             pop.popupy = pop.popupy - (pop.popupy + 768) * 0.1f;
         }
         pf::setalpha(a * pop.popupfade * 0.0625f);
-        if (pop.popup != 601 && pop.popup != 603) {
+        if (pop.popup != POPUP_MAPHINT && pop.popup != POPUP_CASINOHINT) {
             for (int i = 0; i <= 6; i++)
                 for (int j = 0; j <= 3; j++) drawimg(popimg.dimimg, 100 + 200 * i, 100 + 200 * j);
         }
@@ -273,18 +274,18 @@ int button(float x, float y, int style, int layer, const std::string& label) {
     Img img = style >= 1 && style <= MAXBUTTONSTYLE ? popimg.buttonimg[style] : nullptr;
     int hw = img ? pf::imagewidth(img) / 2 : 0;
     int hh = img ? pf::imageheight(img) / 2 : 0;
-    int hb = style == 19 ? hh - 40 : hh;
-    int state = 0;
+    int hb = style == BUTTON_NEWSTABLESIGN ? hh - 40 : hh;
+    int state = BUTTON_IDLE;
     bool hover = in.mx > x - hw && in.mx < x + hw && in.my > y - hh && in.my < y + hb;
     if (hover && layer == pop.buttonlayer && fade.fadestate == 1 && core.gamepause == -1) {
         core.mouseoverbutton = 1;
-        state = 2;
+        state = BUTTON_HOVER;
         if (in.mhit1 == 1) {
-            state = 3;
+            state = BUTTON_CLICKED;
             in.mhit1 = 0;
-            if (!silentstyle(style)) PlayS(13, int(x));
+            if (!silentstyle(style)) PlayS(SND_CLICK, int(x));
         }
-        if (pop.popup == 100 && in.mdown1 == 1 && style == 5) state = 4;
+        if (pop.popup == POPUP_OPTIONS && in.mdown1 == 1 && style == BUTTON_SLIDER) state = BUTTON_HELD;
     }
     if (!silentstyle(style)) pf::setscale(1, 1);
     if (layer == pop.buttonlayer) pf::setcolour(r, r, r);
@@ -293,11 +294,11 @@ int button(float x, float y, int style, int layer, const std::string& label) {
     ButtonLabel lab = buttonlabel(style);
     if (!label.empty()) drawtext(label, x - 2, y + lab.dy, 3, lab.font);
     if (state > 0) {
-        pf::setblend(4);
+        pf::setblend(BLEND_LIGHT);
         pf::setalpha(a * 0.15f);
         drawimgclip(img, x, y);
         if (!label.empty()) drawtext(label, x - 2, y + lab.dy, 3, lab.font);
-        pf::setblend(3);
+        pf::setblend(BLEND_ALPHA);
     }
     pf::setcolour(r, r, r);
     pf::setalpha(a);

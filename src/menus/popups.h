@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "menus/popupids.h"
 #include "present/resources.h"
 
 struct PopupState {

@@ -6,12 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
-#include "menus/loading.h"
-#include "menus/menu.h"
+#include "core/screens.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/effects.h"
@@ -213,12 +211,7 @@ void instadventuremap(int) {
     core.prevscreen = core.screen;
     mapstate.mapeditor = -1;
     // The other screens' pictures go; the map's come.
-    deletemenustuff_dynamic();
-    deleteloadstuff_dynamic();
-    deletegamestuff_dynamic();
-    deletegamebg_dynamic();
-    deletestorybg_dynamic();
-    freestorysounds();
+    releaseotherscreens(SCREEN_MAP);
     mapstate.mapscroll = 0;
     mapstate.mapscrolltarget = -20;
     loadmappoints();
@@ -236,15 +229,20 @@ void instadventuremap(int) {
     core.gamepause = -1;
     mapstate.mapentrytick = 0;
     musicformap(core.prevscreen);
-    core.screen = 13;
+    core.screen = SCREEN_MAP;
     startfadein();
 }
 
 void startlevel(int level) {
     int story = storyforlevel(level);
-    if (story > 0) gotoscreen(18, story);
-    else gotoscreen(12, 0);
+    if (story > 0) gotoscreen(SCREEN_STORY, story);
+    else gotoscreen(SCREEN_GAME, 0);
     if (maphooks.clearretry) maphooks.clearretry();
+}
+
+void setmapunlock(int anim, int level) {
+    mapstate.unlockanim = anim;
+    mapstate.unlocklevel = level;
 }
 
 void discardsuspended() {
@@ -263,9 +261,9 @@ void mapsound(int id, int x) {
     PlayS(id, x);
 }
 
-void openshop() { openpopup(600); }
+void openshop() { openpopup(POPUP_SHOP); }
 
-void opentrophyroom() { gotoscreen(16, 0); }
+void opentrophyroom() { gotoscreen(SCREEN_TROPHIES, 0); }
 
 void resetmap() {
     deletemapstuff_dynamic();

@@ -102,6 +102,8 @@ bool mapforwardopen(int page, int maxlevel);
 
 void mapsound(int id, int x);  // PlayS through the spy
 void startlevel(int level);
+// The new-level animation the map plays on its next entry (0, 0 = none).
+void setmapunlock(int anim, int level);
 void discardsuspended();
 
 // Editor operations on page p, in map coordinates (also used by the tests).

@@ -7,6 +7,7 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "menus/popups.h"
 #include "meta/map.h"
 #include "platform/platform.h"
@@ -32,10 +33,10 @@ bool pointerover(Img img, float x, float y) {
 // page alpha.
 void lightdraw(Img img, float x, float y, float alpha, float pagealpha) {
     if (alpha <= 0) return;
-    pf::setblend(4);
+    pf::setblend(BLEND_LIGHT);
     pf::setalpha(alpha);
     drawimg(img, x, y);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(pagealpha);
 }
 
@@ -137,11 +138,11 @@ void casinoentrance(int level, float x, float y, float a) {
         if (in.mhit1) {
             in.mhit1 = 0;
             if (p.casinoplays[level] < CASINOGAMES) {
-                mapsound(32, in.mx);
+                mapsound(SND_LEVELSELECTION, in.mx);
                 core.casinoentry = level;
-                gotoscreen(23, 0);
+                gotoscreen(SCREEN_CASINO, 0);
             } else {
-                mapsound(10, in.mx);
+                mapsound(SND_FAILURE, in.mx);
             }
         }
     }
@@ -193,7 +194,7 @@ void drawmapnodes(float a) {
                 if (s.unlockanim <= 140) drawimg(mapimg.bubble, x, y);
                 if (s.unlockanim == 140) {
                     effburst(x, y, 30, 2);
-                    mapsound(3, int(x));
+                    mapsound(SND_NEWLEVEL, int(x));
                 }
             }
             if (iscasinolevel(level)) {
@@ -220,7 +221,7 @@ void drawmapnodes(float a) {
                 if (p.ingame == 1 && level != p.sellevel) discardsuspended();
                 core.playlevel = level;
                 p.sellevel = level;
-                mapsound(32, in.mx);
+                mapsound(SND_LEVELSELECTION, in.mx);
                 startlevel(level);
                 s.clicked = true;
             }
@@ -269,7 +270,7 @@ bool hotspot(Img img, float x, float y, bool active) {
     lightdraw(img, x, y, 0.2f, 1);
     if (!in.mhit1) return false;
     in.mhit1 = 0;
-    mapsound(13, in.mx);
+    mapsound(SND_CLICK, in.mx);
     return true;
 }
 
@@ -284,33 +285,33 @@ void drawtopbar() {
     drawtext(counter, float(w - 298), 16, 3, 8);
 
     bool calm = !paused();
-    if (hotspot(mapimg.buttonover[1], 0, 0, (pop.popup == 0 || pop.popup == 601) && calm)) openshop();
+    if (hotspot(mapimg.buttonover[1], 0, 0, (pop.popup == 0 || pop.popup == POPUP_MAPHINT) && calm)) openshop();
     bool barfree = pop.popup == 0 && pop.buttonlayer == 1 && calm;
     if (hotspot(mapimg.buttonover[2], float(w - 108), 0, barfree)) {
         opentrophyroom();
     } else if (hotspot(mapimg.buttonover[3], float(w), 0, barfree)) {
         if (s.mapeditor == 1) savemappoints();
-        gotoscreen(0, 0);
+        gotoscreen(SCREEN_MENU, 0);
     }
 
-    if (button(w / 2.0f - 235, float(h - 21), 3, s.aktmap > 1 ? 1 : 0, "<<<") == 3 && s.mapswitch == 0 &&
+    if (button(w / 2.0f - 235, float(h - 21), 3, s.aktmap > 1 ? 1 : 0, "<<<") == BUTTON_CLICKED && s.mapswitch == 0 &&
         s.aktmap > 1) {
         s.mapswitch = 1;
         s.maptarget = s.aktmap - 1;
     }
     bool fwd = mapforwardopen(s.aktmap, p.maxlevel);
-    if (button(w / 2.0f + 235, float(h - 21), 3, fwd ? 1 : 0, ">>>") == 3 && s.mapswitch == 0 && fwd) {
+    if (button(w / 2.0f + 235, float(h - 21), 3, fwd ? 1 : 0, ">>>") == BUTTON_CLICKED && s.mapswitch == 0 && fwd) {
         s.mapswitch = 1;
         s.maptarget = s.aktmap + 1;
     }
     const std::string& label = menutext(14, p.maxlevel > MAPLASTLEVEL ? 2 : 1);
-    if (button(w / 2.0f, float(h - 30), 1, 1, label) == 3) {
+    if (button(w / 2.0f, float(h - 30), 1, 1, label) == BUTTON_CLICKED) {
         // A player who has not yet won anything starts at the first level.
         int level = std::max(1, p.maxlevel);
         if (p.ingame == 1 && p.sellevel < level) discardsuspended();
         p.sellevel = level;
         core.playlevel = level;
-        mapsound(32, in.mx);
+        mapsound(SND_LEVELSELECTION, in.mx);
         startlevel(level);
     }
 }
@@ -318,8 +319,8 @@ void drawtopbar() {
 void maptutorials() {
     if (mapstate.mapentrytick != 50 || popupopen() || paused()) return;
     Profile& p = akt();
-    if (p.maxlevel == 3) openpopup(601);
-    if (p.casinohint == 0 && p.maxlevel == 8) openpopup(603);
+    if (p.maxlevel == 3) openpopup(POPUP_MAPHINT);
+    if (p.casinohint == 0 && p.maxlevel == 8) openpopup(POPUP_CASINOHINT);
 }
 
 }  // namespace

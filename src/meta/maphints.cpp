@@ -27,7 +27,7 @@ void popupmaphint() {
     float t = popupsmall(disp.midx, menutext(22, 1));
     drawtextbox(menutext(22, 2), disp.midx, t + 270, 380, 30, 3, 7);
     drawtextbox(menutext(22, 3), disp.midx, t + 410, 380, 30, 3, 7);
-    if (button(disp.midx, t + 520, 3, 2, menutext(22, 4)) == 3 || in.keyesc == 1) closepopup();
+    if (button(disp.midx, t + 520, 3, 2, menutext(22, 4)) == BUTTON_CLICKED || in.keyesc == 1) closepopup();
     drawhintarrow(50, 150, 90);
 }
 
@@ -37,7 +37,7 @@ void popupcasinohint() {
     drawtextbox(menutext(30, 3), disp.midx, t + 415, 380, 30, 3, 7);
     drawimg(mapimg.casino, disp.midx, t + 390);
     drawtext("5", disp.midx - 2, t + 374, 3, 7);
-    if (button(disp.midx, t + 520, 3, 2, menutext(30, 4)) == 3 || in.keyesc == 1) {
+    if (button(disp.midx, t + 520, 3, 2, menutext(30, 4)) == BUTTON_CLICKED || in.keyesc == 1) {
         if (haveplayer()) akt().casinohint = 1;
         closepopup();
     }
@@ -45,9 +45,4 @@ void popupcasinohint() {
     float x = float(int(maplayout.mappointx[1][8] + mapstate.mapscroll + 50));
     float y = float(maplayout.mappointy[1][8] - 130);
     drawhintarrow(x, y, -90);
-}
-
-void registermaphints() {
-    setpopuproutine(601, popupmaphint);
-    setpopuproutine(603, popupcasinohint);
 }

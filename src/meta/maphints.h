@@ -4,4 +4,3 @@
 
 void popupmaphint();    // 601
 void popupcasinohint(); // 603
-void registermaphints();

@@ -1,14 +1,10 @@
 #include "meta/survey.h"
 
-#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
-#include "menus/menu.h"
 #include "menus/popups.h"
-#include "meta/map.h"
 #include "platform/platform.h"
-#include "story/story.h"
 
 SurveyState survey;
 SurveyImages surveyimg;
@@ -46,11 +42,7 @@ void deletesurveystuff_dynamic() {
 }
 
 void instsurveyscreen(int) {
-    deletegamestuff_dynamic();
-    deletestorystuff_dynamic();
-    deletemapbg_dynamic();
-    deletemenustuff_dynamic();
-    deletegamebg_dynamic();
+    releaseotherscreens(SCREEN_SURVEY);
     loadsurveystuff_dynamic();
     core.prevscreen = core.screen;
     survey.outrotick = 0;
@@ -100,8 +92,6 @@ void showsurveyscreen() {
 }
 
 int leavetarget() { return core.surveyversion == 1 ? SCREEN_SURVEY : SCREEN_QUIT; }
-
-void registersurvey() { setscreenroutines(SCREEN_SURVEY, instsurveyscreen, showsurveyscreen); }
 
 void resetsurvey() {
     deletesurveystuff_dynamic();

@@ -35,5 +35,4 @@ void showsurveyscreen();
 // Where leaving the game goes: the closing screen in the survey edition,
 // straight out otherwise.
 int leavetarget();
-void registersurvey();
 void resetsurvey();

@@ -488,7 +488,7 @@ void pumpsdl() {
                 if (!e.key.repeat) g.input.keyhits[vk]++;
                 g.input.keydown[vk] = true;
                 // Held Backspace repeats in a text field like typed letters do.
-                if (vk == 8 || (vk == 13 && !e.key.repeat)) g.input.chars.push_back(vk);
+                if (vk == KEY_BACKSPACE || (vk == KEY_ENTER && !e.key.repeat)) g.input.chars.push_back(vk);
                 break;
             }
             case SDL_KEYUP: {

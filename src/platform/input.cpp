@@ -109,7 +109,7 @@ void key(int vk, bool down) {
     if (!validkey(vk)) return;
     if (down) {
         g.input.keyhits[vk]++;
-        if (vk == 8 || vk == 13) g.input.chars.push_back(vk);
+        if (vk == KEY_BACKSPACE || vk == KEY_ENTER) g.input.chars.push_back(vk);
     }
     g.input.keydown[vk] = down;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/control.h"
 #include "platform/platform.h"
 
 // An image keeps its decoded pixels for its whole life: the pixel-accurate

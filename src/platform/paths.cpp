@@ -7,13 +7,20 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/internal.h"
 
+// The installed share folder, as the build configured it: absolute, and as
+// seen from the installed executable's folder, so that an install moved to
+// another prefix (or staged with DESTDIR) still finds its data.
 #ifndef TW_INSTALL_DATADIR
 #define TW_INSTALL_DATADIR "/usr/local/share/tidewrack"
+#endif
+#ifndef TW_INSTALL_DATADIR_FROM_BIN
+#define TW_INSTALL_DATADIR_FROM_BIN "../share/tidewrack"
 #endif
 
 namespace pf {
@@ -85,7 +92,14 @@ std::string exefolder() {
     return slash == std::string::npos ? "" : p.substr(0, slash == 0 ? 1 : slash);
 }
 
-bool holdsdata(const std::string& dir) { return isdir(join(dir, matchname(dir, "data"))); }
+// A folder named data is the game's only when it holds the game's texts: a
+// player's own ~/data must not win when the menu starts the game from home.
+bool holdsdata(const std::string& dir) {
+    std::string data = join(dir, matchname(dir, "data"));
+    if (!isdir(data)) return false;
+    std::string texts = join(data, matchname(data, "texts"));
+    return exists(join(texts, matchname(texts, "menutexts.txt")));
+}
 
 std::string finddataroot() {
     char buf[PATH_MAX];
@@ -99,6 +113,9 @@ std::string finddataroot() {
         // Tools and tests live one folder below the data folder's parent.
         size_t slash = exe.rfind('/');
         if (slash != std::string::npos && slash > 0 && holdsdata(exe.substr(0, slash))) return exe.substr(0, slash);
+        char real[PATH_MAX];
+        std::string installed = join(exe, TW_INSTALL_DATADIR_FROM_BIN);
+        if (::realpath(installed.c_str(), real) && holdsdata(real)) return real;
     }
     return TW_INSTALL_DATADIR;
 }
@@ -108,7 +125,12 @@ std::string finddataroot() {
 void setdataroot(const std::string& dir) { ps.dataroot = dir; }
 
 std::string dataroot() {
-    if (ps.dataroot.empty()) ps.dataroot = finddataroot();
+    if (ps.dataroot.empty()) {
+        ps.dataroot = finddataroot();
+        // Which of the candidate folders won is the first thing to know when
+        // an installed game shows no pictures.
+        logline("Datapath: " + ps.dataroot);
+    }
     return ps.dataroot;
 }
 

@@ -4,12 +4,15 @@
 //
 // Two backends implement it: the SDL2 one (window, renderer, mixer) and a
 // headless one that records draw calls and plays scripted input, for tests
-// and tools. The game picks one with pf::init before anything else.
+// and tools. The game picks one with pf::init before anything else. The
+// controls that only tests and tools use are in platform/control.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/codes.h"
 
 namespace pf {
 
@@ -159,76 +162,5 @@ std::string appdatafolder();
 // Holds a system-wide named lock for the life of the process; false when
 // another process holds it already.
 bool singleinstance(const std::string& name);
-
-// ---- control for tests, tools and the harness ------------------------------
-namespace ctl {
-// Virtual clock: millisecs starts at startms, waittimer returns at once and
-// advances the clock by one tick of that timer.
-void virtualclock(bool on, int startms);
-void advanceclock(int ms);
-// Fixed seed: seedrnd is ignored, the generator restarts from this seed.
-void fixedseed(bool on, int seed);
-// Scripted input, seen by the next input sample.
-void pointer(int wx, int wy);  // window pixels
-void button(int b, bool down);
-void click(int b);             // press and release
-void key(int vk, bool down);
-void presskey(int vk);         // one press, released at once
-void text(int codepoint);
-void closerequest();
-void suspend(bool suspended);
-// Writes the back buffer as drawn so far to a PNG (SDL backend only).
-bool screenshot(const std::string& pngpath);
-
-// Headless backend: every draw call since the last clearscreen.
-struct DrawCall {
-    const Image* img;
-    std::string path;  // file the image came from
-    int frame;
-    float x, y;
-    int r, g, b;
-    float alpha;
-    int blend;
-    float rotation;
-    float sx, sy;
-    int vx, vy, vw, vh;  // viewport
-};
-const std::vector<DrawCall>& drawcalls();
-// Headless audio: every sound start, for tests of the sound routines.
-struct SoundEvent {
-    const Sound* snd;
-    std::string path;
-    Channel ch;
-    float volume, pan;
-    bool cued;
-};
-const std::vector<SoundEvent>& soundevents();
-void clearsoundevents();
-// Headless audio: the sound on this channel ends now (as if it ran out).
-void endchannel(Channel c);
-
-// Puts the input, draw state, clock, seed, log, write-failure injector and
-// recorded events back to their start values; images and window stay.
-void reset();
-// SDL backend: use the software renderer (chosen by itself on the offscreen
-// and dummy video drivers). Takes effect at the next opengraphics.
-void softwarerenderer(bool on);
-// Simulates a full disk or a crash: after this many more bytes every write
-// fails. -1 switches it off.
-void failwritesafter(int bytes);
-// Every logline since the last clearlog (the newest few thousand).
-const std::vector<std::string>& loglines();
-void clearlog();
-// Builds an image from RGBA bytes (4 per pixel, rows top to bottom), cut into
-// cells when cellw and cellh are given; the handle follows automidhandle.
-Image* makeimage(int w, int h, const std::vector<std::uint8_t>& rgba, int cellw = 0, int cellh = 0);
-// One pixel of a frame as 0xRRGGBBAA; 0 outside the cell or for null.
-std::uint32_t pixel(const Image* img, int frame, int x, int y);
-// Headless backend: the desktop's size (1920 x 1080 until set; reset puts it
-// back) and the window frame's height (30).
-void desktop(int w, int h, int frameheight = 30);
-// Headless backend: URLs handed to openurl (nothing is launched).
-const std::vector<std::string>& openedurls();
-}  // namespace ctl
 
 }  // namespace pf

@@ -88,7 +88,7 @@ void fallingglow(Effect& e, bool small) {
     step(e, 2);
     e.vy += 0.3f;
     jittermove(e);
-    int n = e.kind - (small ? 150 : 100);
+    int n = e.kind - (small ? EFF_FALLGLOWSMALL : EFF_FALLGLOW);
     if (n < 1 || n > 9) n = 1;  // kinds 100 and 150 have no colour of their own
     if (small) {
         float s = 1 - 0.01f * e.age;
@@ -106,7 +106,7 @@ void fallingglow(Effect& e, bool small) {
 void stonefragment(Effect& e, float a0) {
     static const int off[9][2] = {{0, 0},      {-101, -174}, {-22, -109}, {68, -162}, {-120, -68},
                                   {-112, -15}, {-61, 27},    {79, 92},    {-33, 161}};
-    int n = e.kind - 580;  // 1..8 by the dispatch
+    int n = e.kind - EFF_STONEPART;  // 1..8 by the dispatch
     if (e.age == 1) {
         float dx = static_cast<float>(off[n][0]), dy = static_cast<float>(off[n][1]);
         e.x += dx;
@@ -161,8 +161,8 @@ void oilsplat(Effect& e, int s, float a0) {
 
 // 600 + k sponge, 700 + k swordfish: swims to card slot k, works there, leaves.
 void helper(Effect& e, float a0) {
-    bool sword = e.kind >= 700;
-    int k = e.kind - (sword ? 700 : 600);
+    bool sword = e.kind >= EFF_SWORDHELPER;
+    int k = e.kind - (sword ? EFF_SWORDHELPER : EFF_SPONGEHELPER);
     int p = (players.aktplayer >= 1 && players.aktplayer <= MAXPLAYERS) ? players.aktplayer : 1;
     float cx = 0, cy = 0;
     bool found = false;
@@ -191,7 +191,7 @@ void helper(Effect& e, float a0) {
             sfx(sword ? 18 : 25, e.x);
             if (sword) {
                 for (int i = 0; i < 25; i++)
-                    addeff(e.x + rnd(-20, 20), e.y + rnd(-30, 30), 826, 0.2f * rnd(-50, 50), 0.2f * rnd(-50, 0));
+                    addeff(e.x + rnd(-20, 20), e.y + rnd(-30, 30), EFF_PLANTPART, 0.2f * rnd(-50, 50), 0.2f * rnd(-50, 0));
             }
         }
         e.age += 1;
@@ -206,7 +206,7 @@ void helper(Effect& e, float a0) {
         pf::setscale(movingright ? -1.0f : 1.0f, 1);
         drawimg(effhooks.helperframe ? effhooks.helperframe(who, 1) : nullptr, e.x, e.y);
         pf::setscale(1, 1);
-        if (rnd(1, 15) == 1) addeff(e.x + rnd(-40, 40), e.y + rnd(-80, 80), 21000, 0, 0);
+        if (rnd(1, 15) == 1) addeff(e.x + rnd(-40, 40), e.y + rnd(-80, 80), EFF_BUBBLE, 0, 0);
     } else {
         if (e.age == 1) sfx(sword ? 17 : 24, e.x);
         e.age += 1;
@@ -223,12 +223,12 @@ void helper(Effect& e, float a0) {
         pf::setscale(mirrored ? -1.0f : 1.0f, 1);
         drawimg(effhooks.helperframe ? effhooks.helperframe(who, frame) : nullptr, e.x, e.y + bob);
         pf::setscale(1, 1);
-        if (core.framecount % 5 == 0) addeff(e.x + rnd(-40, 40), e.y + bob + rnd(-40, 40), 21000, 0, 0);
+        if (core.framecount % 5 == 0) addeff(e.x + rnd(-40, 40), e.y + bob + rnd(-40, 40), EFF_BUBBLE, 0, 0);
         if (sword) {
             if (rnd(1, 7) == 1)
-                addeff(e.x + rnd(-20, 20), e.y + bob + rnd(-30, 30), 826, 0.2f * rnd(-50, 50), 0.2f * rnd(-50, 0));
+                addeff(e.x + rnd(-20, 20), e.y + bob + rnd(-30, 30), EFF_PLANTPART, 0.2f * rnd(-50, 50), 0.2f * rnd(-50, 0));
         } else if (rnd(1, 3) == 1) {
-            addeff(e.x + rnd(-20, 20), e.y + bob + rnd(-20, 10), 599, 0, 0);
+            addeff(e.x + rnd(-20, 20), e.y + bob + rnd(-20, 10), EFF_OILSPLAT, 0, 0);
         }
     }
     (void)a0;
@@ -265,7 +265,7 @@ void rewardstar(Effect& e, bool hook) {
 void plantfragment(Effect& e, int s) {
     e.age += 1;
     if (e.age == 1) {
-        sfx(22, e.x);
+        sfx(SND_PLANTPARTS, e.x);
         if (s % 4 == 0) effburst(e.x, e.y, 4, 1);
     }
     if (rnd(1, 10) < 4) e.age += 1;
@@ -287,7 +287,7 @@ void shell(Effect& e, int s) {
     if (rnd(1, 10) < 4) e.age += 1;
     e.x += e.vx * (0.5f + 0.5f * sind(16.0 * e.age + 33.0 * s));
     e.y += e.vy;
-    if (e.age % 22 == 0 && s % 10 == 0) sfxvol(4, e.x, 1 - 0.005f * e.age);
+    if (e.age % 22 == 0 && s % 10 == 0) sfxvol(SND_SHELLS2, e.x, 1 - 0.005f * e.age);
     if (e.age < 100 && rnd(1, 150) == 1) effburst(e.x, e.y, 1, 2);
     pf::setalpha(scenealpha() * (e.age < 181 ? 1.0f : limit0(0.05f * (200 - e.age))));
     drawimg(effimg.shell[e.vx > 0 ? 2 : 1], e.x, e.y);
@@ -309,7 +309,7 @@ void questionmark(Effect& e, int s) {
 
 void stableglow(Effect& e, bool atstable) {
     e.age += 1;
-    pf::setblend(4);
+    pf::setblend(BLEND_LIGHT);
     pf::setalpha(scenealpha() * (1 - 0.02f * e.age));
     drawimg(effimg.extracardglow, e.x, atstable ? stableyvalue() + 71 : e.y);
     if (e.age >= 50) e.kind = 0;
@@ -337,7 +337,7 @@ void fallingstar(Effect& e, int s, bool plain) {
     pf::setalpha(scenealpha());
     Img img;
     if (plain) img = (s % 2 == 1) ? effimg.starimg : glowparticle(7);
-    else img = (s % 2 == 1) ? pick(effimg.star, 10, e.kind - 840) : glowparticle(e.kind - 840);
+    else img = (s % 2 == 1) ? pick(effimg.star, 10, e.kind - EFF_COLOURSTAR) : glowparticle(e.kind - EFF_COLOURSTAR);
     drawimg(img, e.x, e.y);
     state(0, 1, 1);
     if (e.y > disp.gfxheight + 20) e.kind = 0;
@@ -377,10 +377,10 @@ void glowstar(Effect& e, int s) {
 
 void cardflash(Effect& e) {
     e.age += 1;
-    pf::setblend(4);
+    pf::setblend(BLEND_LIGHT);
     pf::setalpha((1 - 0.05f * e.age) * 0.2f);
     pf::setrotation(e.vx);
-    Img img = e.kind == 8060 ? hookimg(effhooks.cardback) : hookimg(effhooks.cardface, e.kind - 8000);
+    Img img = e.kind == EFF_CARDBACKFLASH ? hookimg(effhooks.cardback) : hookimg(effhooks.cardface, e.kind - EFF_CARDFLASH);
     drawimg(img, e.x, e.y);
     pf::setrotation(0);
     if (e.age > 19) e.kind = 0;
@@ -392,17 +392,17 @@ void risingbubble(Effect& e, int s, float a0) {
     e.y -= 2 + 0.1f * (s % 40);
     float sc;
     Img img;
-    if (e.kind == 21200) {
+    if (e.kind == EFF_BIGBUBBLE) {
         sc = 0.15f + 0.0015f * (s % 100);
         img = effimg.bubble;
-        pf::setblend(4);
+        pf::setblend(BLEND_LIGHT);
     } else {
         sc = 0.05f + 0.05f * (s % 5);
-        if (e.kind == 21000) {
+        if (e.kind == EFF_BUBBLE) {
             img = effimg.bubble;
-            pf::setblend(4);
+            pf::setblend(BLEND_LIGHT);
         } else {
-            img = pick(effimg.bubblecolor, 10, e.kind - 21000);
+            img = pick(effimg.bubblecolor, 10, e.kind - EFF_COLOURBUBBLE);
         }
     }
     pf::setscale(sc, sc);
@@ -466,63 +466,68 @@ int addeff(float x, float y, int kind, float p4, float p5) {
     e.age = 0;
     e.angle = rnd(1, 360);
     // Small particles start part-way through their life so a burst thins out.
-    if (kind < 200) e.age = rnd(0, 50);
+    if (kind <= EFF_AGEDSTART_LAST) e.age = rnd(0, 50);
     return slot;
 }
 
+namespace {
+// Which rule moves and draws which kinds (ranges inclusive). A kind found in
+// no row holds its slot undrawn until the list is cleared.
+using KindRule = void (*)(Effect& e, int slot, float a0);
+struct KindRow {
+    int first, last;
+    KindRule rule;
+};
+const KindRow kindtable[] = {
+    {EFF_GLOW, EFF_GLOW_LAST, [](Effect& e, int, float) { glowparticlekind(e); }},
+    {EFF_FALLGLOW, EFF_FALLGLOW_LAST, [](Effect& e, int, float) { fallingglow(e, false); }},
+    {EFF_FALLGLOWSMALL, EFF_FALLGLOWSMALL_LAST, [](Effect& e, int, float) { fallingglow(e, true); }},
+    {EFF_STONEPART_FIRST, EFF_STONEPART_LAST, [](Effect& e, int, float a0) { stonefragment(e, a0); }},
+    {EFF_LAMPLIGHT, EFF_LAMPLIGHT, [](Effect& e, int, float a0) { lamplight(e, a0); }},
+    {EFF_MUSICNOTE, EFF_MUSICNOTE,
+     [](Effect& e, int s, float a0) { floatingmark(e, s, a0, hookimg(effhooks.musicnote, s % 2 + 1)); }},
+    {EFF_SLEEPMARK, EFF_SLEEPMARK, [](Effect& e, int s, float a0) { floatingmark(e, s, a0, effimg.sleepmark); }},
+    {EFF_OILSPLAT, EFF_OILSPLAT, [](Effect& e, int s, float a0) { oilsplat(e, s, a0); }},
+    {EFF_TASKHOOK, EFF_POINTSSTAR, [](Effect& e, int, float) { rewardstar(e, e.kind == EFF_TASKHOOK); }},
+    {EFF_PLANTPART, EFF_PLANTPART, [](Effect& e, int s, float) { plantfragment(e, s); }},
+    {EFF_SHELL, EFF_SHELL, [](Effect& e, int s, float) { shell(e, s); }},
+    {EFF_QUESTION, EFF_QUESTION, [](Effect& e, int s, float) { questionmark(e, s); }},
+    {EFF_STABLEGLOW, EFF_STABLEGLOW, [](Effect& e, int, float) { stableglow(e, true); }},
+    {EFF_GLOWAT, EFF_GLOWAT, [](Effect& e, int, float) { stableglow(e, false); }},
+    {EFF_CARDPART, EFF_CARDPART, [](Effect& e, int s, float) { cardfragment(e, s); }},
+    {EFF_COLOURSTAR, EFF_COLOURSTAR_LAST, [](Effect& e, int s, float) { fallingstar(e, s, false); }},
+    {EFF_STAR, EFF_STAR, [](Effect& e, int s, float) { fallingstar(e, s, true); }},
+    {EFF_SPARKLE, EFF_SPARKLE, [](Effect& e, int s, float) { sparkle(e, s, false); }},
+    {EFF_BLUESPARKLE, EFF_BLUESPARKLE, [](Effect& e, int s, float) { sparkle(e, s, true); }},
+    {EFF_GLOWSTAR, EFF_GLOWSTAR_LAST, [](Effect& e, int s, float) { glowstar(e, s); }},
+    {EFF_CARDFLASH, EFF_CARDBACKFLASH, [](Effect& e, int, float) { cardflash(e); }},
+    {EFF_BUBBLE, EFF_COLOURBUBBLE_LAST, [](Effect& e, int s, float a0) { risingbubble(e, s, a0); }},
+    {EFF_BIGBUBBLE, EFF_BIGBUBBLE, [](Effect& e, int s, float a0) { risingbubble(e, s, a0); }},
+};
+}  // namespace
+
 void draweff() {
     const float a0 = pf::getalpha();
-    bool seen600 = false, seen700 = false;
+    bool seensponge = false, seensword = false;
     for (int s = 1; s <= MAXEFFECTS; s++) {
         Effect& e = effects.eff[s];
         const int k = e.kind;
         if (k <= 0) continue;
-        if (k >= 600 && k <= 799) {
-            bool& seen = k < 700 ? seen600 : seen700;
+        if (k >= EFF_SPONGEHELPER && k <= EFF_SWORDHELPER_LAST) {
+            bool& seen = k <= EFF_SPONGEHELPER_LAST ? seensponge : seensword;
             if (seen) {  // only one helper of each kind works at a time
                 e.kind = 0;
                 continue;
             }
             seen = true;
             helper(e, a0);
-        } else if (k <= 99) {
-            glowparticlekind(e);
-        } else if (k <= 149) {
-            fallingglow(e, false);
-        } else if (k <= 199) {
-            fallingglow(e, true);
-        } else if (k >= 581 && k <= 588) {
-            stonefragment(e, a0);
-        } else if (k == 894) {
-            lamplight(e, a0);
-        } else if (k == 598) {
-            floatingmark(e, s, a0, hookimg(effhooks.musicnote, s % 2 + 1));
-        } else if (k == 579) {
-            floatingmark(e, s, a0, effimg.sleepmark);
-        } else if (k == 599) {
-            oilsplat(e, s, a0);
-        } else if (k == 828 || k == 827) {
-            rewardstar(e, k == 827);
-        } else if (k == 826) {
-            plantfragment(e, s);
-        } else if (k == 880) {
-            shell(e, s);
-        } else if (k == 896) {
-            questionmark(e, s);
-        } else if (k == 897 || k == 578) {
-            stableglow(e, k == 897);
-        } else if (k == 898) {
-            cardfragment(e, s);
-        } else if ((k >= 840 && k <= 848) || k == 993) {
-            fallingstar(e, s, k == 993);
-        } else if (k == 996 || k == 997) {
-            sparkle(e, s, k == 997);
-        } else if (k >= 4000 && k <= 4099) {
-            glowstar(e, s);
-        } else if (k >= 8000 && k <= 8060) {
-            cardflash(e);
-        } else if ((k >= 21000 && k <= 21099) || k == 21200) {
-            risingbubble(e, s, a0);
+        } else {
+            for (const KindRow& row : kindtable) {
+                if (k >= row.first && k <= row.last) {
+                    row.rule(e, s, a0);
+                    break;
+                }
+            }
         }
         // Any other kind holds its slot undrawn until the list is cleared.
         pf::setrotation(0);
@@ -531,72 +536,72 @@ void draweff() {
     pf::setscale(1, 1);
     pf::setrotation(0);
     pf::setalpha(scenealpha());
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
 }
 
 void effpoint(int x, int y) {
     addeff(static_cast<float>(x), static_cast<float>(y), 828, 0, 0);
-    sfx(66, static_cast<float>(x));
+    sfx(SND_POINTSSTAR, static_cast<float>(x));
 }
 
 void efftask(int x, int y) {
     addeff(static_cast<float>(x), static_cast<float>(y), 827, 0, 0);
-    sfx(66, static_cast<float>(x));
+    sfx(SND_POINTSSTAR, static_cast<float>(x));
 }
 
 void effburst(float x, float y, int n, int pop) {
-    if (pop >= 1 && pop <= 3) sfx(60 + pop, x);
-    for (int i = 0; i < n; i++) addeff(x, y, 21000, 0, 0);
+    if (pop >= 1 && pop <= 3) sfx(SND_BLUBBER - 1 + pop, x);  // blubber, blubber2, blubber3
+    for (int i = 0; i < n; i++) addeff(x, y, EFF_BUBBLE, 0, 0);
 }
 
 void effcolourburst(float x, float y, int n, int colour) {
-    for (int i = 0; i < n; i++) addeff(x, y, 21000 + colour, 0, 0);
+    for (int i = 0; i < n; i++) addeff(x, y, EFF_COLOURBUBBLE + colour, 0, 0);
 }
 
 void effframe(float x, float y) {
     effburst(x + 48, y + 71, 3, 2);
     for (int i = 1; i <= 6; i++) {
-        addeff(x, y + 20 * i, 21000, 0, 0);
-        addeff(x + 96, y + 20 * i, 21000, 0, 0);
+        addeff(x, y + 20 * i, EFF_BUBBLE, 0, 0);
+        addeff(x + 96, y + 20 * i, EFF_BUBBLE, 0, 0);
     }
     for (int i = 1; i <= 4; i++) {
-        addeff(x + 20 * i, y, 21000, 0, 0);
-        addeff(x + 20 * i, y + 142, 21000, 0, 0);
+        addeff(x + 20 * i, y, EFF_BUBBLE, 0, 0);
+        addeff(x + 20 * i, y + 142, EFF_BUBBLE, 0, 0);
     }
 }
 
 void effexplode(float x, float y) {
     for (int i = 0; i < 50; i++) {
         int a = rnd(-48, 48), b = rnd(-71, 71);
-        addeff(x + a, y + b, 109, 0.1f * a, 0.1f * b);
+        addeff(x + a, y + b, EFF_FALLGLOW + 9, 0.1f * a, 0.1f * b);
     }
     float bary = effhooks.topbary ? effhooks.topbary() : 0.0f;
     for (int i = 0; i < 10; i++) {
         float vx = 0.1f * rnd(-30, 30);
         float vy = 0.1f * rnd(-30, 30);
-        addeff(67, bary - 12, 109, vx, vy);
+        addeff(67, bary - 12, EFF_FALLGLOW + 9, vx, vy);
     }
-    sfx(1, x);
+    sfx(SND_DOUBLESUNS, x);
 }
 
 void effshatter(float x, float y) {
     for (int i = 0; i < 10; i++) {
         int a = rnd(-48, 48), b = rnd(-71, 71);
-        addeff(x + a + disp.uixoff, y + b, 898, 0.1f * a, 0.1f * b);
+        addeff(x + a + disp.uixoff, y + b, EFF_CARDPART, 0.1f * a, 0.1f * b);
     }
 }
 
 void effstars(float x, float y, int colour) {
     for (int i = 1; i <= 25; i++) {
         int a = rnd(-20, 20), b = rnd(-20, 6);
-        addeff(x + a, y + b, i <= 5 ? 840 + colour : 100 + colour, 0.3f * a, 0.3f * b);
+        addeff(x + a, y + b, i <= 5 ? EFF_COLOURSTAR + colour : EFF_FALLGLOW + colour, 0.3f * a, 0.3f * b);
     }
 }
 
 static void glowburst(float x, float y, int last) {
     for (int i = 0; i < 25; i++) {
         int a = rnd(-48, 48), b = rnd(-71, 71);
-        addeff(x + a, y + b, 993, 0.1f * a, 0.1f * b);
+        addeff(x + a, y + b, EFF_STAR, 0.1f * a, 0.1f * b);
     }
     addeff(x, y, last, 0, 0);
 }
@@ -628,7 +633,7 @@ void spawnlayer(LayerBubble* table, int x, int y, int tint) {
 // Far to near: bigger bubbles are drawn later, more opaque, larger and faster.
 void drawlayer(LayerBubble* table, float xoffset, bool falling) {
     const float a = pf::getalpha();
-    if (falling) pf::setblend(4);
+    if (falling) pf::setblend(BLEND_LIGHT);
     Img img = falling ? effimg.deepsealight : effimg.bubble;
     for (int d = 1; d <= 30; d++) {
         for (int i = 1; i < MAXLAYERBUBBLES; i++) {
@@ -653,7 +658,7 @@ void drawlayer(LayerBubble* table, float xoffset, bool falling) {
     pf::setrotation(0);
     pf::setalpha(a);
     pf::setscale(1, 1);
-    if (falling) pf::setblend(3);
+    if (falling) pf::setblend(BLEND_ALPHA);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // retires them once per tick. The kind decides everything about an effect.
 #pragma once
 
+#include "present/effectkinds.h"
 #include "present/resources.h"
 
 constexpr int MAXEFFECTS = 1000;

@@ -4,12 +4,12 @@
 #include <sstream>
 
 #include "core/globals.h"
-#include "menus/popups.h"
 #include "present/effects.h"
 #include "present/fontlists.h"
 #include "present/texts.h"
 
 FontState fonts;
+FontHooks fonthooks;
 FontWidths fontwidths;
 
 namespace {
@@ -322,11 +322,11 @@ void drawefftext(int e, const std::string& text, float x, float y, int align, fl
         if (!(gq.x > -100 && gq.x < disp.gfxwidth + 100)) continue;
         const int appear = start + step * j;
         if (t <= appear) continue;
-        if (pop.popupfade == 0 && core.gamepause == -1) {
+        if ((!fonthooks.popupfade || fonthooks.popupfade() == 0) && core.gamepause == -1) {
             bool spark = t < appear + 50 ? pf::rand(1, 30) == 1 : (t > appear + 50 && pf::rand(1, 200) == 1);
             if (spark) {
                 float ex = gq.x + pf::rand(-20, 20), ey = gq.y + pf::rand(-40, 40);
-                addeff(ex, ey, 21000, pf::rand(-50, 50) * 0.2f, pf::rand(-50, 50) * 0.2f);
+                addeff(ex, ey, EFF_BUBBLE, pf::rand(-50, 50) * 0.2f, pf::rand(-50, 50) * 0.2f);
             }
         }
         const float d = static_cast<float>(t - appear);
@@ -345,12 +345,12 @@ void drawefftext(int e, const std::string& text, float x, float y, int align, fl
             pf::drawimage(img, gq.x, gy, gq.slot - 1);
         }
         if (glow > 0.01f) {
-            pf::setblend(4);
+            pf::setblend(BLEND_LIGHT);
             pf::setalpha(alpha * glow);
             pf::drawimage(img, gq.x, gy, gq.slot - 1);
         }
         pf::setalpha(alpha);
-        pf::setblend(3);
+        pf::setblend(BLEND_ALPHA);
     }
     freequeue(q);
     pf::setalpha(a0);

@@ -42,6 +42,13 @@ struct FontState {
 };
 extern FontState fonts;
 
+// What text drawing asks of the popup system; the app wires it (null: no
+// popup is sliding).
+struct FontHooks {
+    int (*popupfade)() = nullptr;  // the open popup's slide counter
+};
+extern FontHooks fonthooks;
+
 void loadfonts();
 int charwidth(const std::string& ch, int font);
 int textwidth(const std::string& text, int font);

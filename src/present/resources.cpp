@@ -2,7 +2,10 @@
 
 #include "core/globals.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "core/settings.h"
+#include "present/fonts.h"
+#include "present/texts.h"
 
 Backgrounds backgrounds;
 UiImages uiimages;
@@ -59,7 +62,7 @@ void setdraw(float rotation, float sx, float sy, int blend, float alpha) {
 }
 
 void resetdraw() {
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setscale(1, 1);
     pf::setalpha(1);
     pf::setviewport(0, 0, disp.gfxwidth, disp.gfxheight);
@@ -85,14 +88,14 @@ int backgroundnumber(int screen, int bgnumber) {
     int n = 0;
     if (haveplayer() && akt().sellevel > 0) {
         int level = akt().sellevel;
-        if (core.screen == 12) level = core.aktlevel;
+        if (core.screen == SCREEN_GAME) level = core.aktlevel;
         for (const Range& r : table)
             if (level >= r.from && level <= r.to) n = r.n;
     } else {
         n = 1;
     }
-    if (screen == 13 || screen == 0 || screen == -1) n = 0;
-    if (screen == 18 || screen == 16) n = bgnumber;
+    if (screen == SCREEN_MAP || screen == SCREEN_MENU || screen == SCREEN_LOADING) n = 0;
+    if (screen == SCREEN_STORY || screen == SCREEN_TROPHIES) n = bgnumber;
     if (n < 2) n = 1;
     if (players.aktplayer == -1) n = 1;
     return n;
@@ -129,7 +132,7 @@ static void drawwave(Img strips, float x, float yoff) {
 void drawgamebg(float shift) {
     float alpha = pf::getalpha();
     float xoff = 0;
-    if (core.screen == 18 && backgrounds.storynumber == 3 && disp.gfxwidth == 1024) xoff = 150;
+    if (core.screen == SCREEN_STORY && backgrounds.storynumber == 3 && disp.gfxwidth == 1024) xoff = 150;
     if (wavenow()) {
         if (backgrounds.bgstrips) drawwave(backgrounds.bgstrips, disp.midx + xoff - shift, 2);
     } else if (backgrounds.bgimage) {
@@ -183,4 +186,30 @@ void resetresources() {
     deletestorybg_dynamic();
     deletemapbg_dynamic();
     backgrounds = Backgrounds{};
+}
+
+// ---- over every screen ---------------------------------------------------------
+
+void drawpauseoverlay() {
+    if (core.appsuspended != 0 || core.gamepause != 1) return;
+    if (core.screen == SCREEN_LOADING || core.screen == SCREEN_SPLASH) return;
+    pf::setscale(1, 1);
+    drawimg(uiimages.pauseimg, disp.midx, disp.midy);
+    drawtext(menutext(10, 1), disp.midx, disp.midy - 127, 3, 9);
+    drawtext(menutext(10, 2), disp.midx, disp.midy - 5, 3, 7);
+    if (in.mhit1 == 1) core.gamepause = -1;
+}
+
+void drawpointer() {
+    if (!uiimages.cursorimg) return;
+    pf::setalpha(1);
+    if (core.prevscreen == SCREEN_LOADING && core.screen == SCREEN_MENU && core.menutick < 20) {
+        pf::setalpha(core.menutick * 0.05f);
+        in.mx = disp.midx;
+        in.my = disp.gfxheight - 100;
+        pf::movemouse(in.mx, in.my);
+    }
+    if (core.screen != SCREEN_LOADING && core.screen != SCREEN_SPLASH && settings.cursormode == 1)
+        pf::drawimage(uiimages.cursorimg, float(in.mx), float(in.my), 0);
+    pf::setalpha(1);
 }

@@ -36,6 +36,9 @@ struct UiImages {
     Img pauseimg = nullptr;
 };
 extern UiImages uiimages;
+// Drawn by the main loop over every screen, in this order.
+void drawpauseoverlay();  // while paused (not on the splash or loading screen); a click resumes
+void drawpointer();
 
 int backgroundnumber(int screen, int bgnumber);  // the level-to-background rule
 void loadgamebg_dynamic(int screen, int bgnumber, int variant);

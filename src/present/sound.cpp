@@ -32,7 +32,7 @@ const char* const effectfiles[EFFECTCOUNT + 1] = {
     "sharkyfight.ogg", "crab2.ogg", "bosshit.ogg", "stonebreak.ogg", "stonecrack.ogg",
     "stonerumble1.ogg", "stonerumble2.ogg", "newmission.ogg", "lightupshopbutton.ogg",
 };
-constexpr int LOOPINGEFFECT = 16;
+constexpr int LOOPINGEFFECT = SND_DOG1;
 
 struct StorySoundFile {
     int id;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "present/soundids.h"
 
 constexpr int SOUNDSLOTS = 90;       // sounds[1..90], ids 1..81 used
 constexpr int STORYSOUNDSLOTS = 60;  // storysounds[1..60]

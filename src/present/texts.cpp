@@ -69,20 +69,6 @@ void parsetextfile(const std::string& bytes, int nlines, int maxsection, std::st
     }
 }
 
-bool readfilebytes(const std::string& path, std::string& out, std::size_t maxbytes) {
-    out.clear();
-    pf::Stream* f = pf::readfile(path);
-    if (!f) return false;
-    while (out.size() < maxbytes && !pf::endoffile(f)) {
-        std::size_t want = maxbytes - out.size();
-        std::string chunk = pf::readstring(f, static_cast<int>(want < 65536 ? want : 65536));
-        if (chunk.empty()) break;
-        out += chunk;
-    }
-    pf::closefile(f);
-    return true;
-}
-
 void loadmenutexts() {
     loadone("data\\texts/menutexts.txt", MENULINES, MENUSECTIONS, texts.menutext, texts.menusection);
 }

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/filebytes.h"
+
 constexpr int MENULINES = 400;
 constexpr int GAMELINES = 300;
 constexpr int STORYLINES = 300;
@@ -46,7 +48,3 @@ void resettexts();
 void parsetextfile(const std::string& bytes, int nlines, int maxsection, std::string* lines, int* sections);
 // The text of one line: characters from the 14th on, trimmed of codes <= 32.
 std::string linetext(const std::string& line);
-
-// Reads a whole file through the platform layer; false when it cannot be
-// opened. Stops after maxbytes so a huge or endless file cannot exhaust memory.
-bool readfilebytes(const std::string& path, std::string& out, std::size_t maxbytes);

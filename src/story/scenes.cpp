@@ -96,7 +96,7 @@ void storyscene1() {
             if (!scene.qstarted[q]) {
                 if (story.texttick - 6 * q > t6) {
                     scene.qstarted[q] = 1;
-                    PlayS(5, 200);
+                    PlayS(SND_TURNUP, 200);
                     scene.qx[q] = float(65 * q + 70);
                     scene.qy[q] = float(430 + 40 * pf::sindeg(50.0 * q));
                     scene.qvx[q] = float(pf::rand(-100, 100)) * 0.002f;

@@ -8,9 +8,8 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
+#include "core/screens.h"
 #include "core/settings.h"
-#include "menus/loading.h"
-#include "menus/menu.h"
 #include "menus/popups.h"
 #include "platform/platform.h"
 #include "present/effects.h"
@@ -243,8 +242,7 @@ void inststory(int n) {
     preparestory(n);
     core.prevscreen = core.screen;
     // The other screens' pictures go before ours come in.
-    deleteloadstuff_dynamic();
-    deletemenustuff_dynamic();
+    releaseotherscreens(SCREEN_STORY);
     loadstorystuff_dynamic(n);
     story.storytick = 0;
     story.texttick = 0;
@@ -257,7 +255,7 @@ void inststory(int n) {
     pop.popupdir = 0;
     core.gamepause = -1;
     cleareffects();
-    core.screen = 18;
+    core.screen = SCREEN_STORY;
     musicforstory(n);
     startfadein();
 }
@@ -275,7 +273,7 @@ void firststoryrule() {
 void storytomap() {
     firststoryrule();
     stopendlesschannel_story();
-    gotoscreen(13, 0);
+    gotoscreen(SCREEN_MAP, 0);
 }
 
 void storyskip() {
@@ -298,7 +296,7 @@ void drawclosing() {
     } else {
         drawefftext(1, storyupper(gametext(15, 6)), cx, cy, 3, 1, t, 50, 250, 0.3f, 1, 1, 1);
     }
-    if (t == 2) PlayS(80, disp.gfxwidth / 2);
+    if (t == 2) PlayS(SND_NEWMISSION, disp.gfxwidth / 2);
 }
 
 }  // namespace
@@ -312,7 +310,7 @@ void showstory() {
     setfadecolour();
     pf::setscale(1, 1);
     pf::setrotation(0);
-    pf::setblend(3);
+    pf::setblend(BLEND_ALPHA);
     pf::setalpha(1);
 
     storyscene(story.aktstory);
@@ -329,10 +327,10 @@ void showstory() {
     resetdraw();
 
     pop.buttonlayer = pop.popupfade > 0 || pop.popup != 0 ? 2 : 1;
-    if (button(80, float(disp.gfxheight - 30), 3, 1, menutext(20, 3)) == 3) storytomap();
+    if (button(80, float(disp.gfxheight - 30), 3, 1, menutext(20, 3)) == BUTTON_CLICKED) storytomap();
     int skiplayer = story.storyend < 1 ? 1 : -1;
     const std::string& skiplabel = menutext(20, story.aktstory == 21 ? 5 : 1);
-    if (button(float(disp.gfxwidth - 80), float(disp.gfxheight - 30), 3, skiplayer, skiplabel) == 3) storyskip();
+    if (button(float(disp.gfxwidth - 80), float(disp.gfxheight - 30), 3, skiplayer, skiplabel) == BUTTON_CLICKED) storyskip();
 
     if (story.storyend == 250) {
         story.storyend = 251;

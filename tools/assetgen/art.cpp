@@ -1,5 +1,7 @@
 #include "art.h"
 
+#include "assetlib.h"
+
 #include <cairo-ft.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -66,6 +68,19 @@ void done(Canvas& c) {
     if (c.cr) cairo_destroy(c.cr);
     if (c.surface) cairo_surface_destroy(c.surface);
     c.cr = nullptr;
+    c.surface = nullptr;
+}
+
+void save(cairo_surface_t* s, const std::string& rel) {
+    cairo_surface_flush(s);
+    if (!al::savepng(s, rel)) al::fail("cannot write " + rel);
+    cairo_surface_destroy(s);
+}
+
+void save(Canvas& c, const std::string& rel) {
+    if (c.cr) cairo_destroy(c.cr);
+    c.cr = nullptr;
+    save(c.surface, rel);
     c.surface = nullptr;
 }
 
@@ -1085,6 +1100,32 @@ void fish(cairo_t* cr, double x, double y, double len, RGB body, RGB stripe, boo
     cairo_pop_group_to_source(cr);
     cairo_paint_with_alpha(cr, alpha);
     cairo_restore(cr);
+}
+
+void windowicon(cairo_t* cr) {
+    cairo_arc(cr, 16, 16, 15, 0, 2 * kPi);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 31);
+    addstop(p, 0, pal::watertop);
+    addstop(p, 1, pal::waterdeep);
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    setrgb(cr, pal::textoutline);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_arc(cr, 16, 16, 14.2, 0, 2 * kPi);
+    cairo_clip(cr);
+    cairo_move_to(cr, 0, 25);
+    cairo_curve_to(cr, 10, 21, 22, 21, 32, 25);
+    cairo_line_to(cr, 32, 32);
+    cairo_line_to(cr, 0, 32);
+    cairo_close_path(cr);
+    setrgb(cr, pal::sand);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    fish(cr, 16, 14, 22, pal::coralorange, pal::white, false);
+    bubble(cr, 26, 7, 2.2);
 }
 
 }  // namespace art

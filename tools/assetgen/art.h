@@ -98,6 +98,10 @@ struct Canvas {
 };
 Canvas canvas(int w, int h);
 void done(Canvas& c);
+// Writes a picture into the data folder as PNG (rel: its path there), reports
+// a failed write to the generator runner, and frees the canvas or surface.
+void save(Canvas& c, const std::string& rel);
+void save(cairo_surface_t* s, const std::string& rel);
 
 // Path only (no fill): rounded rectangle and pill.
 void roundrect(cairo_t* cr, double x, double y, double w, double h, double r);
@@ -191,5 +195,11 @@ void sandbed(cairo_t* cr, int w, int h, double y, double wave, Rng& rng, RGB lig
 // facing right unless `left`. `stripe` is drawn as two soft bands.
 void fish(cairo_t* cr, double x, double y, double len, RGB body, RGB stripe, bool left = false,
           double alpha = 1.0);
+
+// ---- the application's emblem ------------------------------------------------
+
+// The window icon's drawing on a 32 x 32 grid: the water disc, the sand, the
+// coral fish and a bubble (scale the context for other sizes).
+void windowicon(cairo_t* cr);
 
 }  // namespace art

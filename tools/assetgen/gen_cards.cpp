@@ -10,6 +10,7 @@
 #include <vector>
 #include <string>
 
+#include "art.h"
 #include "assetlib.h"
 
 namespace {
@@ -17,25 +18,12 @@ namespace {
 constexpr int W = 96, H = 142;
 constexpr double R = 10;  // corner radius
 
-struct RGB {
-    double r, g, b;
-};
-RGB hex(unsigned v) { return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
-void set(cairo_t* c, unsigned v, double a = 1) {
-    RGB k = hex(v);
-    cairo_set_source_rgba(c, k.r, k.g, k.b, a);
-}
+using art::hex;
+using art::RGB;
+using art::roundrect;
+void set(cairo_t* c, unsigned v, double a = 1) { art::setrgb(c, hex(v), a); }
 
 const unsigned PAPER = 0xFFFDF6, BORDER = 0x2B3A4A, RED = 0xD0312D, BLACK = 0x1E2530;
-
-void roundrect(cairo_t* c, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(c);
-    cairo_arc(c, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(c, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(c, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(c, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(c);
-}
 
 // The card blank: paper, border, a faint top light.
 cairo_t* blank(cairo_surface_t*& s, unsigned paper = PAPER) {
@@ -52,8 +40,7 @@ cairo_t* blank(cairo_surface_t*& s, unsigned paper = PAPER) {
 
 void save(cairo_t* c, cairo_surface_t* s, const std::string& name) {
     cairo_destroy(c);
-    if (!al::savepng(s, "solitaire/" + name + ".png")) al::fail("cannot write " + name);
-    cairo_surface_destroy(s);
+    art::save(s, "solitaire/" + name + ".png");
 }
 
 // ---- suit symbols, centred on (x, y), size = height ----
@@ -729,8 +716,7 @@ void stablepieces() {
             cairo_fill(c);
         }
         cairo_destroy(c);
-        if (!al::savepng(s, "game/banderole.png")) al::fail("banderole");
-        cairo_surface_destroy(s);
+        art::save(s, "game/banderole.png");
     }
     {
         cairo_surface_t* s = al::newsurface(108, 156);
@@ -817,8 +803,7 @@ void signs() {
         cairo_line_to(c, 30, 60);
         cairo_stroke(c);
         cairo_destroy(c);
-        if (!al::savepng(s, "texts/invalid-sign.png")) al::fail("invalid-sign");
-        cairo_surface_destroy(s);
+        art::save(s, "texts/invalid-sign.png");
     }
     struct Sign { const char* file; const char* words; int w, h; double size; };
     for (Sign g : {Sign{"texts/cleared-sign.png", "CLEARED!", 220, 70, 34}, Sign{"texts/longdrive-sign.png", "LONG DRIVE!", 420, 110, 54}}) {
@@ -826,8 +811,7 @@ void signs() {
         cairo_t* c = cairo_create(s);
         headline(c, g.words, g.w / 2.0, g.h / 2.0, g.size, 0xFFD24A, 0x8A5A00);
         cairo_destroy(c);
-        if (!al::savepng(s, g.file)) al::fail(g.file);
-        cairo_surface_destroy(s);
+        art::save(s, g.file);
     }
 }
 

@@ -7,21 +7,21 @@
 #include <functional>
 #include <string>
 
+#include "art.h"
 #include "assetlib.h"
 
 namespace {
 
-struct Rgb {
-    double r, g, b;
-};
-
-Rgb hex(unsigned v) { return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
-Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+using art::hex;
+using art::mix;
+using art::RGB;
+using art::save;
+using art::setrgb;
 
 // One hue per number 1..9, shared by the glow particles, the coloured stars,
 // the coloured bubbles and the glow rings, so colour n means the same
 // everywhere (the card game picks 2 for gold and 4 for coral).
-const Rgb kTints[10] = {hex(0xFFFFFF), hex(0xFFF2C8), hex(0xFFD24A), hex(0xFF9E57), hex(0xFF7A6B), hex(0xFF8FC8),
+const RGB kTints[10] = {hex(0xFFFFFF), hex(0xFFF2C8), hex(0xFFD24A), hex(0xFF9E57), hex(0xFF7A6B), hex(0xFF8FC8),
                         hex(0xC86FD6), hex(0x5AB4FF), hex(0x3FC7E0), hex(0x6FE08A)};
 
 constexpr double kPi = 3.14159265358979323846;
@@ -33,7 +33,7 @@ double smooth(double e0, double e1, double x) {
 }
 
 struct Px {
-    Rgb c;
+    RGB c;
     double a;
 };
 
@@ -65,15 +65,9 @@ cairo_surface_t* pixels(int w, int h, const std::function<Px(double, double)>& f
     return s;
 }
 
-void save(cairo_surface_t* s, const std::string& rel) {
-    al::savepng(s, rel);
-    cairo_surface_destroy(s);
-}
-
-void setrgb(cairo_t* cr, Rgb c, double a = 1) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
 
 // A soft halo under a shape: a radial gradient to full transparency.
-void halo(cairo_t* cr, double cx, double cy, double r, Rgb c, double a) {
+void halo(cairo_t* cr, double cx, double cy, double r, RGB c, double a) {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
     cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, a);
     cairo_pattern_add_color_stop_rgba(p, 0.45, c.r, c.g, c.b, a * 0.35);
@@ -96,7 +90,7 @@ void starpath(cairo_t* cr, double cx, double cy, double ro, double ri, int point
 }
 
 // A friendly rounded star: light fill, a lighter upper half, darker outline.
-void roundstar(cairo_t* cr, double cx, double cy, double ro, Rgb fill, Rgb light, Rgb line, double lw) {
+void roundstar(cairo_t* cr, double cx, double cy, double ro, RGB fill, RGB light, RGB line, double lw) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     starpath(cr, cx, cy, ro, ro * 0.48, 5);
     setrgb(cr, line);
@@ -120,18 +114,18 @@ void roundstar(cairo_t* cr, double cx, double cy, double ro, Rgb fill, Rgb light
 
 // ---- glows ------------------------------------------------------------------
 
-Px glowdot(double x, double y, double cx, double cy, double r, Rgb c) {
+Px glowdot(double x, double y, double cx, double cy, double r, RGB c) {
     double d = std::hypot(x - cx, y - cy) / r;
     if (d >= 1) return {c, 0};
     double core = std::exp(-d * d * 14);  // bright white-ish heart
     double body = std::pow(1 - d, 1.7);   // long soft tail to zero
-    Rgb col = mix(c, hex(0xFFFFFF), core * 0.7);
+    RGB col = mix(c, hex(0xFFFFFF), core * 0.7);
     return {col, std::min(1.0, body * 0.9 + core * 0.6)};
 }
 
 void glowparticles() {
     for (int n = 1; n <= 9; n++) {
-        Rgb c = kTints[n];
+        RGB c = kTints[n];
         save(pixels(64, 64, [&](double x, double y) { return glowdot(x, y, 32, 32, 31, c); }),
              "effects/glb" + std::to_string(n) + ".png");
     }
@@ -139,7 +133,7 @@ void glowparticles() {
 
 void glowrings() {
     for (int n = 1; n <= 9; n++) {
-        Rgb c = kTints[n];
+        RGB c = kTints[n];
         save(pixels(128, 128,
                     [&](double x, double y) {
                         double d = std::hypot(x - 64, y - 64) / 63;
@@ -155,7 +149,7 @@ void glowrings() {
 
 void colouredstars() {
     for (int n = 1; n <= 9; n++) {
-        Rgb c = kTints[n];
+        RGB c = kTints[n];
         cairo_surface_t* s = al::newsurface(64, 64);
         cairo_t* cr = cairo_create(s);
         halo(cr, 32, 33, 31, c, 0.55);
@@ -166,9 +160,9 @@ void colouredstars() {
 }
 
 // A bubble: nearly clear inside, a bright rim and a glint from above.
-void bubbleimage(cairo_t* cr, double cx, double cy, double r, Rgb tint, double tintstrength) {
+void bubbleimage(cairo_t* cr, double cx, double cy, double r, RGB tint, double tintstrength) {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.25, cy - r * 0.3, r * 0.1, cx, cy, r);
-    Rgb inner = mix(hex(0xFFFFFF), tint, tintstrength);
+    RGB inner = mix(hex(0xFFFFFF), tint, tintstrength);
     cairo_pattern_add_color_stop_rgba(p, 0, inner.r, inner.g, inner.b, 0.10);
     cairo_pattern_add_color_stop_rgba(p, 0.75, tint.r, tint.g, tint.b, 0.18 + 0.2 * tintstrength);
     cairo_pattern_add_color_stop_rgba(p, 0.93, inner.r, inner.g, inner.b, 0.75);
@@ -206,7 +200,7 @@ void bubbles() {
 }
 
 // Light with rays: a heart and n rays whose strength falls off outwards.
-Px rays(double x, double y, double cx, double cy, double r, Rgb c, int n, double sharp, double rot, double raylen) {
+Px rays(double x, double y, double cx, double cy, double r, RGB c, int n, double sharp, double rot, double raylen) {
     double dx = x - cx, dy = y - cy;
     double d = std::hypot(dx, dy) / r;
     if (d >= 1) return {c, 0};
@@ -219,7 +213,7 @@ Px rays(double x, double y, double cx, double cy, double r, Rgb c, int n, double
 }
 
 void sparkles() {
-    auto sparkle = [](Rgb c) {
+    auto sparkle = [](RGB c) {
         return pixels(64, 64, [c](double x, double y) {
             Px a = rays(x, y, 32, 32, 31, c, 4, 60, 0, 1.0);
             Px b = rays(x, y, 32, 32, 31, c, 4, 60, kPi / 4, 0.55);
@@ -242,7 +236,7 @@ void sparkles() {
 }
 
 void stars() {
-    const Rgb gold = hex(0xFFD24A), light = hex(0xFFF2A8), line = hex(0x8A5A00);
+    const RGB gold = hex(0xFFD24A), light = hex(0xFFF2A8), line = hex(0x8A5A00);
     {
         cairo_surface_t* s = al::newsurface(48, 48);
         cairo_t* cr = cairo_create(s);
@@ -323,7 +317,7 @@ void cardparts() {
 }
 
 void plantparts() {
-    const Rgb fills[3] = {hex(0x3FAF6A), hex(0x5CC07A), hex(0x2E8A52)};
+    const RGB fills[3] = {hex(0x3FAF6A), hex(0x5CC07A), hex(0x2E8A52)};
     for (int n = 1; n <= 3; n++) {
         cairo_surface_t* s = al::newsurface(48, 48);
         cairo_t* cr = cairo_create(s);
@@ -361,7 +355,7 @@ void shells() {
             cairo_translate(cr, 64, 0);
             cairo_scale(cr, -1, 1);
         }
-        const Rgb fill = hex(0xFFB48A), rib = hex(0xFF7A6B), line = hex(0xB8533A);
+        const RGB fill = hex(0xFFB48A), rib = hex(0xFF7A6B), line = hex(0xB8533A);
         auto fan = [&] {
             cairo_move_to(cr, 32, 50);
             cairo_curve_to(cr, 8, 44, 2, 22, 14, 10);
@@ -460,7 +454,7 @@ void marks() {
         // A dark, glossy drop of oil with two flung droplets.
         cairo_surface_t* s = al::newsurface(48, 48);
         cairo_t* cr = cairo_create(s);
-        const Rgb oil = hex(0x2A2238), line = hex(0x140F1C);
+        const RGB oil = hex(0x2A2238), line = hex(0x140F1C);
         auto blob = [&](double cx, double cy, double r) {
             cairo_new_path(cr);
             for (int i = 0; i <= 12; i++) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "art.h"
 #include "assetlib.h"
 
 namespace {
@@ -12,11 +13,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kW = 144, kH = 120;
 
-struct Rgb {
-    double r, g, b;
-};
-Rgb hex(unsigned v) { return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
-void setrgb(cairo_t* cr, Rgb c, double a = 1) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
+using art::hex;
+using art::RGB;
+using art::setrgb;
 
 enum Tail { fork, fan, crescent };
 enum Pattern { plain, sidestripe, tailband, spots, clownbands, puffspots, angelstripes, eyeband, lightspots, none };
@@ -24,7 +23,7 @@ enum Dorsal { small, sail, spiny, lure };
 
 struct Design {
     double rx, ry;  // body half length and half height
-    Rgb body, belly, line, fin, mark;
+    RGB body, belly, line, fin, mark;
     Tail tail;
     double taillen, tailh;
     Pattern pattern;
@@ -60,7 +59,7 @@ Design design(int kind) {
     }
 }
 
-Rgb darker(Rgb c, double f) { return {c.r * f, c.g * f, c.b * f}; }
+RGB darker(RGB c, double f) { return {c.r * f, c.g * f, c.b * f}; }
 
 void bodypath(cairo_t* cr, const Design& d) {
     // nose at +rx, tail joint at -rx; the back rounder than the belly
@@ -74,7 +73,7 @@ void bodypath(cairo_t* cr, const Design& d) {
     cairo_close_path(cr);
 }
 
-void finfill(cairo_t* cr, const Design& d, Rgb fill) {
+void finfill(cairo_t* cr, const Design& d, RGB fill) {
     setrgb(cr, d.line);
     cairo_set_line_width(cr, 2.5);
     cairo_stroke_preserve(cr);
@@ -325,8 +324,7 @@ void drawfish(int kind, int frame) {
         cairo_pattern_destroy(p);
     }
     cairo_destroy(cr);
-    al::savepng(s, "fishes/f" + std::to_string(kind) + std::to_string(frame) + ".png");
-    cairo_surface_destroy(s);
+    art::save(s, "fishes/f" + std::to_string(kind) + std::to_string(frame) + ".png");
 }
 
 }  // namespace

@@ -14,12 +14,6 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-void save(Canvas& c, const std::string& rel) {
-    cairo_surface_flush(c.surface);
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 // Clear in the middle so the fish shows through, rim-lit at the edge.
 void glassbubble(cairo_t* cr, double cx, double cy, double r, RGB tint, double rim) {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, r * 0.55, cx, cy, r);

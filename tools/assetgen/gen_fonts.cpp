@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "../../src/present/fontlists.h"
+#include "art.h"
 #include "assetlib.h"
 
 namespace {
@@ -28,18 +29,16 @@ namespace {
 const char* const COMFORTAA = "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf";
 const char* const DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
-struct Rgb {
-    double r, g, b;
-};
-Rgb hex(unsigned v) { return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
+using art::hex;
+using art::RGB;
 
 struct Style {
     const char* file;
     int cellw, cellh, cells;
     double size;      // pixel size of the face
     double baseline;  // from the cell top
-    Rgb fill;
-    Rgb outline;
+    RGB fill;
+    RGB outline;
     double outlinew;  // 0: none
     int left, trail, reduction;
 };
@@ -289,8 +288,7 @@ void makebignumbers() {
     }
     // Cells 10 and 11 stay empty: the map draws digits only.
     cairo_destroy(cr);
-    al::savepng(s, "texts/bignumbers.png");
-    cairo_surface_destroy(s);
+    art::save(s, "texts/bignumbers.png");
 }
 
 bool readsource(const std::string& path, std::string& out) {
@@ -325,15 +323,13 @@ AL_GENERATOR(gen_fonts) {
     for (const Job& j : jobs) {
         cairo_surface_t* atlas = nullptr;
         std::vector<int> w = renderfont(*j.st, j.len, j.at, atlas);
-        al::savepng(atlas, j.st->file);
+        if (!al::savepng(atlas, j.st->file)) al::fail(j.st->file);
         table += widthline(j.key, w);
         if (j.st == &EFF1) {
             cairo_surface_t* half = scaledfont(atlas, 92, 166, 110, 0.5, 46, 83);
-            al::savepng(half, "texts/efftext2.png");
-            cairo_surface_destroy(half);
+            art::save(half, "texts/efftext2.png");
             cairo_surface_t* quarter = scaledfont(atlas, 92, 166, 110, 0.25, 30, 50);
-            al::savepng(quarter, "texts/font_me_38_white.png");
-            cairo_surface_destroy(quarter);
+            art::save(quarter, "texts/font_me_38_white.png");
         }
         cairo_surface_destroy(atlas);
     }

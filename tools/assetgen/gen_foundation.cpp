@@ -72,8 +72,7 @@ void cursor() {
         setrgb(cr, pal::goldoutline);
         cairo_fill(cr);
     }
-    al::savepng(c.surface, "ui/cursor.png");
-    done(c);
+    save(c, "ui/cursor.png");
 }
 
 void cursorglow() {
@@ -81,8 +80,7 @@ void cursorglow() {
     Canvas c = canvas(30, 30);
     glow(c.cr, 15, 15, 15, hex(0x9FF3FF), 0.85);
     glow(c.cr, 15, 15, 7, pal::white, 0.6);
-    al::savepng(c.surface, "ui/cursor-glow.png");
-    done(c);
+    save(c, "ui/cursor-glow.png");
 }
 
 // Pointer masks for the pixel hit tests: fully opaque squares whose top-left
@@ -94,8 +92,7 @@ void mask(const char* rel, int size) {
     Canvas c = canvas(size, size);
     cairo_set_source_rgb(c.cr, 1, 1, 1);
     cairo_paint(c.cr);
-    al::savepng(c.surface, rel);
-    done(c);
+    save(c, rel);
 }
 
 // ---- pause panel --------------------------------------------------------------
@@ -137,8 +134,7 @@ void pausepanel() {
     }
     bubble(cr, kPanelW / 2.0 - 60, py, 9, 0.9);
     bubble(cr, kPanelW / 2.0 + 58, py - 4, 6, 0.9);
-    al::savepng(c.surface, "ui/tooltip.png");
-    done(c);
+    save(c, "ui/tooltip.png");
 }
 
 // ---- title wordmark -----------------------------------------------------------
@@ -308,42 +304,17 @@ void drawlogoback(cairo_t* cr, double cx, double cy) {
 void logos() {
     Canvas front = canvas(kLogoW, kLogoH);
     drawlogofront(front.cr, kLogoW / 2.0, kLogoH / 2.0);
-    al::savepng(front.surface, "ui/logo.png");
-    done(front);
+    save(front, "ui/logo.png");
     Canvas back = canvas(kEmblemW, kEmblemH);
     drawlogoback(back.cr, kEmblemW / 2.0, kEmblemH / 2.0);
-    al::savepng(back.surface, "ui/logo2.png");
-    done(back);
+    save(back, "ui/logo2.png");
 }
 
 // ---- window icon ------------------------------------------------------------
 
 void icon() {
     Canvas c = canvas(32, 32);
-    cairo_t* cr = c.cr;
-    cairo_arc(cr, 16, 16, 15, 0, 2 * kPi);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 31);
-    addstop(p, 0, pal::watertop);
-    addstop(p, 1, pal::waterdeep);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    setrgb(cr, pal::textoutline);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    cairo_save(cr);
-    cairo_arc(cr, 16, 16, 14.2, 0, 2 * kPi);
-    cairo_clip(cr);
-    cairo_move_to(cr, 0, 25);
-    cairo_curve_to(cr, 10, 21, 22, 21, 32, 25);
-    cairo_line_to(cr, 32, 32);
-    cairo_line_to(cr, 0, 32);
-    cairo_close_path(cr);
-    setrgb(cr, pal::sand);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    fish(cr, 16, 14, 22, pal::coralorange, pal::white, false);
-    bubble(cr, 26, 7, 2.2);
+    windowicon(c.cr);
     al::saveico(c.surface, "icon32.ico");
     done(c);
 }
@@ -412,8 +383,7 @@ void studiocard() {
     cairo_restore(cr);
     outlinedtext(cr, "quillbarrow", cx, 540, 84, pal::white, pal::textoutline, 5);
     outlinedtext(cr, "games from under the sea", cx, 592, 26, hex(0x9FE3F2), pal::textoutline, 0, 3, "Regular");
-    al::savepng(c.surface, "branding/studio.png");
-    done(c);
+    save(c, "branding/studio.png");
 }
 
 void titlecard() {
@@ -427,8 +397,7 @@ void titlecard() {
     cairo_fill(cr);
     drawlogoback(cr, kSplashW / 2.0, 160);
     drawlogofront(cr, kSplashW / 2.0, 260);
-    al::savepng(c.surface, "branding/title.png");
-    done(c);
+    save(c, "branding/title.png");
 }
 
 void splashconfig() {

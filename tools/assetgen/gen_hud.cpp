@@ -21,12 +21,6 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-void save(Canvas& c, const std::string& rel) {
-    cairo_surface_flush(c.surface);
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 // A dark glassy field for white numbers: the one backing every number of the
 // HUD has, whatever lies behind the bar.
 void numberfield(cairo_t* cr, double x, double y, double w, double h, double r) {

@@ -82,11 +82,6 @@ void writelayout() {
 
 // ---- small pictures -------------------------------------------------------
 
-void save(Canvas& c, const std::string& rel) {
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 // A round node plate: rim colour, face colour; boss plates wear spikes and
 // chapter plates a ring of pearls.
 void nodeplate(int kind, bool reached) {
@@ -634,8 +629,7 @@ void paintforeground(int page) {
         cairo_paint(pc);
         cairo_destroy(pc);
         std::string rel = "map/map" + std::to_string(page) + std::to_string(p) + ".png";
-        if (!al::savepng(s, rel)) al::fail(rel);
-        cairo_surface_destroy(s);
+        save(s, rel);
     }
     done(c);
 }

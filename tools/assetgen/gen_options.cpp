@@ -23,12 +23,6 @@ namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-void save(Canvas& c, const std::string& rel) {
-    cairo_surface_flush(c.surface);
-    if (!al::savepng(c.surface, rel)) al::fail(rel);
-    done(c);
-}
-
 // Recessed deep-water field with a brass rim: the backing of every control.
 void waterinset(cairo_t* cr, double x, double y, double w, double h, double r, double alpha = 0.9) {
     cairo_save(cr);

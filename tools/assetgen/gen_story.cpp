@@ -16,36 +16,33 @@ namespace {
 constexpr double PI = 3.14159265358979323846;
 double rad(double deg) { return deg * PI / 180.0; }
 
-struct Rgb {
-    double r, g, b;
-};
-Rgb hex(unsigned v) { return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
-Rgb shade(Rgb c, double f) {
-    auto cl = [](double v) { return v < 0 ? 0.0 : v > 1 ? 1.0 : v; };
-    return {cl(c.r * f), cl(c.g * f), cl(c.b * f)};
-}
-Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+using art::hex;
+using art::mix;
+using art::RGB;
+using art::roundrect;
+using art::save;
+using art::setrgb;
+using art::shade;
 // Skin of the character being drawn (eyelids take it).
-Rgb g_skin{1, 1, 1};
-void rgb(cairo_t* cr, Rgb c, double a = 1) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
+RGB g_skin{1, 1, 1};
 
 // The game's shared palette.
-Rgb P(art::RGB c) { return {c.r, c.g, c.b}; }
-const Rgb INK = P(art::pal::textoutline);  // outlines of light shapes
-const Rgb WHITE = P(art::pal::white);
-const Rgb PAPER = P(art::pal::paper);
-const Rgb SAND = P(art::pal::sand), SANDLIGHT = P(art::pal::sandlight), SANDDARK = P(art::pal::sanddark);
-const Rgb ROCK = P(art::pal::rock), ROCKLIGHT = P(art::pal::rocklight);
-const Rgb KELP = P(art::pal::kelp), KELPDARK = P(art::pal::kelpdark);
-const Rgb CORAL = P(art::pal::coral), CORALORANGE = P(art::pal::coralorange), ANEMONE = P(art::pal::anemone);
-const Rgb PLANK = P(art::pal::plank), GRAIN = P(art::pal::grain), PLANKLIGHT = P(art::pal::planklight);
-const Rgb MOUTH = hex(0x7A1E2A), TONGUE = hex(0xE8606A);
+namespace pal = art::pal;
+const RGB INK = pal::textoutline;  // outlines of light shapes
+const RGB WHITE = pal::white;
+const RGB PAPER = pal::paper;
+const RGB SAND = pal::sand, SANDLIGHT = pal::sandlight, SANDDARK = pal::sanddark;
+const RGB ROCK = pal::rock, ROCKLIGHT = pal::rocklight;
+const RGB KELP = pal::kelp, KELPDARK = pal::kelpdark;
+const RGB CORAL = pal::coral, CORALORANGE = pal::coralorange, ANEMONE = pal::anemone;
+const RGB PLANK = pal::plank, GRAIN = pal::grain, PLANKLIGHT = pal::planklight;
+const RGB MOUTH = hex(0x7A1E2A), TONGUE = hex(0xE8606A);
 
 // Fill the current path, then outline it in a darker shade of the fill.
-void fillout(cairo_t* cr, Rgb fill, double w = 2.6, double dark = 0.55) {
-    rgb(cr, fill);
+void fillout(cairo_t* cr, RGB fill, double w = 2.6, double dark = 0.55) {
+    setrgb(cr, fill);
     cairo_fill_preserve(cr);
-    rgb(cr, shade(fill, dark));
+    setrgb(cr, shade(fill, dark));
     cairo_set_line_width(cr, w);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
@@ -74,15 +71,6 @@ void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
-void roundrect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, PI / 2, PI);
-    cairo_arc(cr, x + r, y + r, r, PI, 1.5 * PI);
-    cairo_close_path(cr);
-}
-
 // A soft highlight across the top of a shape (clip to the shape first).
 void toplight(cairo_t* cr, double cx, double cy, double rx, double ry, double a = 0.35) {
     cairo_save(cr);
@@ -99,7 +87,7 @@ void toplight(cairo_t* cr, double cx, double cy, double rx, double ry, double a 
     cairo_restore(cr);
 }
 
-void glowdot(cairo_t* cr, double x, double y, double r, Rgb c, double a) {
+void glowdot(cairo_t* cr, double x, double y, double r, RGB c, double a) {
     cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
     cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, a);
     cairo_pattern_add_color_stop_rgba(p, 1, c.r, c.g, c.b, 0);
@@ -147,27 +135,27 @@ void eye(cairo_t* cr, double x, double y, double r, const Pose& p) {
     if (p.eyes == EHAPPY) {
         cairo_new_path(cr);
         cairo_arc(cr, x, y + r * 0.35, r * 0.75, rad(200), rad(340));
-        rgb(cr, hex(0x1A1A2A));
+        setrgb(cr, hex(0x1A1A2A));
         cairo_set_line_width(cr, r * 0.28);
         cairo_stroke(cr);
         return;
     }
     double ry = r * (p.eyes == EWIDE ? 1.15 : 1.05);
     ellipse(cr, x, y, r, ry);
-    rgb(cr, WHITE);
+    setrgb(cr, WHITE);
     cairo_fill_preserve(cr);
-    rgb(cr, hex(0x1A2A3A), 0.9);
+    setrgb(cr, hex(0x1A2A3A), 0.9);
     cairo_set_line_width(cr, 2.2);
     cairo_stroke(cr);
     double pr = r * (p.eyes == EWIDE ? 0.38 : 0.55);
     double px = x + p.lookx * (r - pr) * 0.8, py = y + p.looky * (r - pr) * 0.8;
     if (p.eyes == EUP) py = y - (r - pr) * 0.7;
     ellipse(cr, px, py, pr, pr * 1.1);
-    rgb(cr, hex(0x1A1A2A));
+    setrgb(cr, hex(0x1A1A2A));
     cairo_fill(cr);
     // the white glint that makes the eye alive
     ellipse(cr, px + pr * 0.35, py - pr * 0.4, pr * 0.38, pr * 0.38);
-    rgb(cr, WHITE);
+    setrgb(cr, WHITE);
     cairo_fill(cr);
     ellipse(cr, px - pr * 0.35, py + pr * 0.35, pr * 0.15, pr * 0.15);
     cairo_fill(cr);
@@ -176,11 +164,11 @@ void eye(cairo_t* cr, double x, double y, double r, const Pose& p) {
         ellipse(cr, x, y, r, ry);
         cairo_clip(cr);
         cairo_rectangle(cr, x - r - 2, y - ry - 2, 2 * r + 4, ry * 0.95);
-        rgb(cr, shade(g_skin, 0.9));
+        setrgb(cr, shade(g_skin, 0.9));
         cairo_fill(cr);
         cairo_move_to(cr, x - r, y - ry * 0.05);
         cairo_line_to(cr, x + r, y - ry * 0.05);
-        rgb(cr, hex(0x1A2A3A));
+        setrgb(cr, hex(0x1A2A3A));
         cairo_set_line_width(cr, 2.5);
         cairo_stroke(cr);
         cairo_restore(cr);
@@ -198,7 +186,7 @@ void brow(cairo_t* cr, double x, double y, double r, const Pose& p, bool front) 
     cairo_new_path(cr);
     cairo_move_to(cr, x - w, y + dy + tilt * w);
     cairo_line_to(cr, x + w, y + dy - tilt * w);
-    rgb(cr, hex(0x1A1A2A));
+    setrgb(cr, hex(0x1A1A2A));
     cairo_set_line_width(cr, r * 0.22);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
@@ -212,15 +200,15 @@ void eyes(cairo_t* cr, double x1, double y1, double r1, double x2, double y2, do
     brow(cr, x2, y2, r2, p, true);
 }
 
-void mouth(cairo_t* cr, double x, double y, double w, const Pose& p, Rgb skin) {
-    Rgb line = shade(skin, 0.35);
+void mouth(cairo_t* cr, double x, double y, double w, const Pose& p, RGB skin) {
+    RGB line = shade(skin, 0.35);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_new_path(cr);
     switch (p.mouth) {
         case MSMILE:
             cairo_arc(cr, x, y - w * 0.5, w * 0.6, rad(35), rad(145));
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 3);
             cairo_stroke(cr);
             break;
@@ -233,45 +221,45 @@ void mouth(cairo_t* cr, double x, double y, double w, const Pose& p, Rgb skin) {
             else
                 cairo_curve_to(cr, x - w * 0.3, y + h, x + w * 0.3, y + h, x + w * 0.5, y - h * 0.1);
             cairo_close_path(cr);
-            rgb(cr, MOUTH);
+            setrgb(cr, MOUTH);
             cairo_fill_preserve(cr);
             inside(cr, [&] {
                 ellipse(cr, x, y + h * 0.75, w * 0.3, h * 0.35);
-                rgb(cr, TONGUE);
+                setrgb(cr, TONGUE);
                 cairo_fill(cr);
             });
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 2.5);
             cairo_stroke(cr);
             break;
         }
         case MO:
             ellipse(cr, x, y + w * 0.1, w * 0.22, w * 0.3);
-            rgb(cr, MOUTH);
+            setrgb(cr, MOUTH);
             cairo_fill_preserve(cr);
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 2.5);
             cairo_stroke(cr);
             break;
         case MFROWN:
             cairo_arc(cr, x, y + w * 0.55, w * 0.5, rad(220), rad(320));
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 3);
             cairo_stroke(cr);
             break;
         case MFLAT:
             cairo_move_to(cr, x - w * 0.35, y + 2);
             cairo_curve_to(cr, x - w * 0.1, y - 2, x + w * 0.1, y + 4, x + w * 0.35, y - 1);
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 3);
             cairo_stroke(cr);
             break;
         case MGRIN: {
             double h = w * 0.32;
             roundrect(cr, x - w * 0.5, y - h * 0.5, w, h, h * 0.45);
-            rgb(cr, WHITE);
+            setrgb(cr, WHITE);
             cairo_fill_preserve(cr);
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 2.5);
             cairo_stroke(cr);
             cairo_move_to(cr, x - w * 0.45, y);
@@ -288,7 +276,7 @@ void mouth(cairo_t* cr, double x, double y, double w, const Pose& p, Rgb skin) {
             cairo_move_to(cr, x - w * 0.45, y);
             for (int k = 1; k <= 4; k++)
                 cairo_line_to(cr, x - w * 0.45 + k * w * 0.225, y + ((k % 2) ? -w * 0.1 : w * 0.1));
-            rgb(cr, line);
+            setrgb(cr, line);
             cairo_set_line_width(cr, 3);
             cairo_stroke(cr);
             break;
@@ -307,27 +295,27 @@ void sparkle(cairo_t* cr, double x, double y, double s) {
         else cairo_line_to(cr, px, py);
     }
     cairo_close_path(cr);
-    rgb(cr, hex(0xFFF2A0));
+    setrgb(cr, hex(0xFFF2A0));
     cairo_fill_preserve(cr);
-    rgb(cr, hex(0xC89A20));
+    setrgb(cr, hex(0xC89A20));
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
 }
 
-void drop(cairo_t* cr, double x, double y, double s, Rgb c) {
+void drop(cairo_t* cr, double x, double y, double s, RGB c) {
     cairo_new_path(cr);
     cairo_move_to(cr, x, y - s);
     cairo_curve_to(cr, x + s * 0.2, y - s * 0.4, x + s * 0.6, y, x + s * 0.6, y + s * 0.35);
     cairo_arc(cr, x, y + s * 0.35, s * 0.6, 0, PI);
     cairo_curve_to(cr, x - s * 0.6, y, x - s * 0.2, y - s * 0.4, x, y - s);
     cairo_close_path(cr);
-    rgb(cr, c);
+    setrgb(cr, c);
     cairo_fill_preserve(cr);
-    rgb(cr, shade(c, 0.6));
+    setrgb(cr, shade(c, 0.6));
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
     ellipse(cr, x - s * 0.2, y + s * 0.2, s * 0.15, s * 0.22);
-    rgb(cr, WHITE, 0.8);
+    setrgb(cr, WHITE, 0.8);
     cairo_fill(cr);
 }
 
@@ -344,9 +332,9 @@ void extras(cairo_t* cr, const Pose& p, double hx, double hy, double ex, double 
     if (p.extra & XTHINK) {
         for (int k = 0; k < 3; k++) {
             ellipse(cr, hx + 30 + k * 14, hy - 6 - k * 12, 4 + k * 2.5, 4 + k * 2.5);
-            rgb(cr, WHITE, 0.95);
+            setrgb(cr, WHITE, 0.95);
             cairo_fill_preserve(cr);
-            rgb(cr, INK, 0.7);
+            setrgb(cr, INK, 0.7);
             cairo_set_line_width(cr, 1.5);
             cairo_stroke(cr);
         }
@@ -357,7 +345,7 @@ void extras(cairo_t* cr, const Pose& p, double hx, double hy, double ex, double 
             cairo_move_to(cr, 20, 130 + k * 28);
             cairo_line_to(cr, 52 - k * 6, 130 + k * 28);
         }
-        rgb(cr, WHITE, 0.85);
+        setrgb(cr, WHITE, 0.85);
         cairo_set_line_width(cr, 4);
         cairo_stroke(cr);
     }
@@ -366,7 +354,7 @@ void extras(cairo_t* cr, const Pose& p, double hx, double hy, double ex, double 
 // ---- the six characters --------------------------------------------------------
 // Each draws into a 300 x 300 box, body centre near (150, 165), facing right.
 
-void fishtail(cairo_t* cr, double x, double y, double s, Rgb c) {
+void fishtail(cairo_t* cr, double x, double y, double s, RGB c) {
     cairo_new_path(cr);
     cairo_move_to(cr, x + 12, y);
     cairo_curve_to(cr, x - 10, y - s * 0.5, x - s * 0.6, y - s * 1.1, x - s * 0.8, y - s * 0.9);
@@ -377,7 +365,7 @@ void fishtail(cairo_t* cr, double x, double y, double s, Rgb c) {
 }
 
 // A fin that swings about its root (rx, ry) from down-back to up.
-void finat(cairo_t* cr, double rx, double ry, double len, double wid, double fin, Rgb c, Rgb tip) {
+void finat(cairo_t* cr, double rx, double ry, double len, double wid, double fin, RGB c, RGB tip) {
     cairo_save(cr);
     cairo_translate(cr, rx, ry);
     cairo_rotate(cr, rad(150 + 100 * fin));  // back-down at rest, up and back when raised
@@ -389,17 +377,17 @@ void finat(cairo_t* cr, double rx, double ry, double len, double wid, double fin
         cairo_close_path(cr);
     };
     shape();
-    rgb(cr, mix(c, WHITE, 0.15));
+    setrgb(cr, mix(c, WHITE, 0.15));
     cairo_fill(cr);
     cairo_save(cr);
     shape();
     cairo_clip(cr);
     cairo_rectangle(cr, len * 0.75, -wid, len, wid * 2);
-    rgb(cr, tip);
+    setrgb(cr, tip);
     cairo_fill(cr);
     cairo_restore(cr);
     shape();
-    rgb(cr, shade(c, 0.55));
+    setrgb(cr, shade(c, 0.55));
     cairo_set_line_width(cr, 2.4);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -413,7 +401,7 @@ void posetransform(cairo_t* cr, const Pose& p) {
 
 // 1: the clownfish, orange with three white bands.
 void drawclownfish(cairo_t* cr, const Pose& p) {
-    const Rgb OR = hex(0xFF8A2A), BAND = hex(0x2A1A10);
+    const RGB OR = hex(0xFF8A2A), BAND = hex(0x2A1A10);
     g_skin = OR;
     cairo_save(cr);
     posetransform(cr, p);
@@ -426,7 +414,7 @@ void drawclownfish(cairo_t* cr, const Pose& p) {
     fillout(cr, OR);
     // body
     ellipse(cr, 150, 168, 98, 70);
-    rgb(cr, OR);
+    setrgb(cr, OR);
     cairo_fill(cr);
     cairo_save(cr);
     ellipse(cr, 150, 168, 98, 70);
@@ -440,19 +428,19 @@ void drawclownfish(cairo_t* cr, const Pose& p) {
         cairo_line_to(cr, bx[k] + bw[k], 250);
         cairo_curve_to(cr, bx[k] + bw[k] - 14, 200, bx[k] + bw[k] - 14, 140, bx[k] + bw[k], 80);
         cairo_close_path(cr);
-        rgb(cr, WHITE);
+        setrgb(cr, WHITE);
         cairo_fill_preserve(cr);
-        rgb(cr, BAND);
+        setrgb(cr, BAND);
         cairo_set_line_width(cr, 4);
         cairo_stroke(cr);
     }
     ellipse(cr, 150, 205, 80, 25);  // warmer belly
-    rgb(cr, hex(0xFFB060), 0.5);
+    setrgb(cr, hex(0xFFB060), 0.5);
     cairo_fill(cr);
     toplight(cr, 150, 140, 90, 40, 0.3);
     cairo_restore(cr);
     ellipse(cr, 150, 168, 98, 70);
-    rgb(cr, shade(OR, 0.5));
+    setrgb(cr, shade(OR, 0.5));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     blush(cr, 222, 178, 12);
@@ -465,7 +453,7 @@ void drawclownfish(cairo_t* cr, const Pose& p) {
 
 // 2: the shark, round and friendly.
 void drawshark(cairo_t* cr, const Pose& p) {
-    const Rgb SK = hex(0x6F9DB8), BELLY = hex(0xE6EEF2);
+    const RGB SK = hex(0x6F9DB8), BELLY = hex(0xE6EEF2);
     g_skin = SK;
     cairo_save(cr);
     posetransform(cr, p);
@@ -477,26 +465,26 @@ void drawshark(cairo_t* cr, const Pose& p) {
     cairo_close_path(cr);
     fillout(cr, SK);
     ellipse(cr, 152, 170, 112, 76);
-    rgb(cr, SK);
+    setrgb(cr, SK);
     cairo_fill(cr);
     cairo_save(cr);
     ellipse(cr, 152, 170, 112, 76);
     cairo_clip(cr);
     ellipse(cr, 170, 230, 110, 52);
-    rgb(cr, BELLY);
+    setrgb(cr, BELLY);
     cairo_fill(cr);
     // gill lines
     for (int k = 0; k < 3; k++) {
         cairo_move_to(cr, 150 - k * 11, 148);
         cairo_curve_to(cr, 144 - k * 11, 160, 144 - k * 11, 172, 150 - k * 11, 184);
     }
-    rgb(cr, shade(SK, 0.6));
+    setrgb(cr, shade(SK, 0.6));
     cairo_set_line_width(cr, 2.2);
     cairo_stroke(cr);
     toplight(cr, 150, 135, 100, 45, 0.3);
     cairo_restore(cr);
     ellipse(cr, 152, 170, 112, 76);
-    rgb(cr, shade(SK, 0.5));
+    setrgb(cr, shade(SK, 0.5));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     blush(cr, 232, 180, 12);
@@ -511,7 +499,7 @@ void drawshark(cairo_t* cr, const Pose& p) {
 
 // 3: the sponge, a yellow block with pores and little arms.
 void drawsponge(cairo_t* cr, const Pose& p) {
-    const Rgb SP = hex(0xF5D547), PORE = hex(0xC9A92E), SHOE = hex(0x5A3414);
+    const RGB SP = hex(0xF5D547), PORE = hex(0xC9A92E), SHOE = hex(0x5A3414);
     g_skin = SP;
     cairo_save(cr);
     posetransform(cr, p);
@@ -527,10 +515,10 @@ void drawsponge(cairo_t* cr, const Pose& p) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, 88, 170);
     cairo_line_to(cr, 66, 200);
-    rgb(cr, shade(SP, 0.55));
+    setrgb(cr, shade(SP, 0.55));
     cairo_set_line_width(cr, 12);
     cairo_stroke_preserve(cr);
-    rgb(cr, SP);
+    setrgb(cr, SP);
     cairo_set_line_width(cr, 7);
     cairo_stroke(cr);
     // wobbly body
@@ -544,7 +532,7 @@ void drawsponge(cairo_t* cr, const Pose& p) {
         cairo_close_path(cr);
     };
     body();
-    rgb(cr, SP);
+    setrgb(cr, SP);
     cairo_fill(cr);
     cairo_save(cr);
     body();
@@ -553,18 +541,18 @@ void drawsponge(cairo_t* cr, const Pose& p) {
                                {115, 150, 5}, {210, 168, 5}, {175, 95, 4}, {92, 180, 4}};
     for (auto& q : pores) {
         ellipse(cr, q[0], q[1], q[2], q[2] * 1.2);
-        rgb(cr, PORE);
+        setrgb(cr, PORE);
         cairo_fill(cr);
     }
     toplight(cr, 150, 80, 90, 50, 0.35);
     cairo_restore(cr);
     body();
-    rgb(cr, shade(SP, 0.55));
+    setrgb(cr, shade(SP, 0.55));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     // shirt edge and a tie, so the block reads as a character
     cairo_rectangle(cr, 82, 222, 142, 20);
-    rgb(cr, WHITE);
+    setrgb(cr, WHITE);
     cairo_fill(cr);
     cairo_rectangle(cr, 82, 232, 142, 12);
     fillout(cr, hex(0x8A5A2B), 2);
@@ -577,10 +565,10 @@ void drawsponge(cairo_t* cr, const Pose& p) {
     cairo_rotate(cr, rad(60 - 140 * p.fin));
     cairo_move_to(cr, 0, 0);
     cairo_line_to(cr, 40, 0);
-    rgb(cr, shade(SP, 0.55));
+    setrgb(cr, shade(SP, 0.55));
     cairo_set_line_width(cr, 12);
     cairo_stroke_preserve(cr);
-    rgb(cr, SP);
+    setrgb(cr, SP);
     cairo_set_line_width(cr, 7);
     cairo_stroke(cr);
     ellipse(cr, 44, 0, 9, 9);
@@ -592,7 +580,7 @@ void drawsponge(cairo_t* cr, const Pose& p) {
 
 // 4: the swordfish, slim, with its sail and its sword.
 void drawswordfish(cairo_t* cr, const Pose& p) {
-    const Rgb SW = hex(0x4A6FD0), BELLY = hex(0xD8E2F0), SWORD = hex(0xC8CCD8), SAIL = hex(0x3A55A8);
+    const RGB SW = hex(0x4A6FD0), BELLY = hex(0xD8E2F0), SWORD = hex(0xC8CCD8), SAIL = hex(0x3A55A8);
     g_skin = SW;
     cairo_save(cr);
     posetransform(cr, p);
@@ -607,7 +595,7 @@ void drawswordfish(cairo_t* cr, const Pose& p) {
         cairo_move_to(cr, 110 + k * 20, 138);
         cairo_line_to(cr, 118 + k * 14, 70 + k * 10);
     }
-    rgb(cr, shade(SAIL, 0.7));
+    setrgb(cr, shade(SAIL, 0.7));
     cairo_set_line_width(cr, 1.6);
     cairo_stroke(cr);
     // the sword
@@ -618,18 +606,18 @@ void drawswordfish(cairo_t* cr, const Pose& p) {
     cairo_close_path(cr);
     fillout(cr, SWORD, 2.2);
     ellipse(cr, 145, 172, 95, 52);
-    rgb(cr, SW);
+    setrgb(cr, SW);
     cairo_fill(cr);
     cairo_save(cr);
     ellipse(cr, 145, 172, 95, 52);
     cairo_clip(cr);
     ellipse(cr, 160, 215, 100, 35);
-    rgb(cr, BELLY);
+    setrgb(cr, BELLY);
     cairo_fill(cr);
     toplight(cr, 145, 145, 85, 30, 0.3);
     cairo_restore(cr);
     ellipse(cr, 145, 172, 95, 52);
-    rgb(cr, shade(SW, 0.5));
+    setrgb(cr, shade(SW, 0.5));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     blush(cr, 214, 178, 9);
@@ -642,7 +630,7 @@ void drawswordfish(cairo_t* cr, const Pose& p) {
 
 // 5: the crab, eyes on stalks and two big claws.
 void drawcrab(cairo_t* cr, const Pose& p) {
-    const Rgb CR = hex(0xE8473A), LIGHT = hex(0xFF8A6E);
+    const RGB CR = hex(0xE8473A), LIGHT = hex(0xFF8A6E);
     g_skin = CR;
     cairo_save(cr);
     posetransform(cr, p);
@@ -654,10 +642,10 @@ void drawcrab(cairo_t* cr, const Pose& p) {
             cairo_move_to(cr, lx, ly);
             cairo_curve_to(cr, lx + side * 25, ly + 5, lx + side * 32, ly + 30, lx + side * 30, ly + 45);
         }
-    rgb(cr, shade(CR, 0.5));
+    setrgb(cr, shade(CR, 0.5));
     cairo_set_line_width(cr, 10);
     cairo_stroke_preserve(cr);
-    rgb(cr, CR);
+    setrgb(cr, CR);
     cairo_set_line_width(cr, 6);
     cairo_stroke(cr);
     // eye stalks
@@ -665,10 +653,10 @@ void drawcrab(cairo_t* cr, const Pose& p) {
         cairo_move_to(cr, 138 + k * 40, 150);
         cairo_line_to(cr, 135 + k * 45, 105);
     }
-    rgb(cr, shade(CR, 0.5));
+    setrgb(cr, shade(CR, 0.5));
     cairo_set_line_width(cr, 9);
     cairo_stroke_preserve(cr);
-    rgb(cr, CR);
+    setrgb(cr, CR);
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
     // back claw
@@ -686,7 +674,7 @@ void drawcrab(cairo_t* cr, const Pose& p) {
         cairo_close_path(cr);
     };
     shell();
-    rgb(cr, CR);
+    setrgb(cr, CR);
     cairo_fill(cr);
     cairo_save(cr);
     shell();
@@ -694,11 +682,11 @@ void drawcrab(cairo_t* cr, const Pose& p) {
     toplight(cr, 150, 150, 80, 30, 0.4);
     ellipse(cr, 110, 170, 6, 4);
     ellipse(cr, 190, 165, 5, 4);
-    rgb(cr, LIGHT, 0.8);
+    setrgb(cr, LIGHT, 0.8);
     cairo_fill(cr);
     cairo_restore(cr);
     shell();
-    rgb(cr, shade(CR, 0.5));
+    setrgb(cr, shade(CR, 0.5));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     blush(cr, 200, 195, 10);
@@ -711,10 +699,10 @@ void drawcrab(cairo_t* cr, const Pose& p) {
     cairo_rotate(cr, rad(-20 - 70 * p.fin));
     cairo_move_to(cr, 0, 0);
     cairo_line_to(cr, 28, 0);
-    rgb(cr, shade(CR, 0.5));
+    setrgb(cr, shade(CR, 0.5));
     cairo_set_line_width(cr, 12);
     cairo_stroke_preserve(cr);
-    rgb(cr, CR);
+    setrgb(cr, CR);
     cairo_set_line_width(cr, 7);
     cairo_stroke(cr);
     cairo_new_path(cr);  // pincer: a fat half and a thin half with a gap
@@ -736,7 +724,7 @@ void drawcrab(cairo_t* cr, const Pose& p) {
 
 // 6: the octopus, a round head and curling arms.
 void drawoctopus(cairo_t* cr, const Pose& p) {
-    const Rgb OC = hex(0xA05BD0), SPOT = hex(0xC88BEA);
+    const RGB OC = hex(0xA05BD0), SPOT = hex(0xC88BEA);
     g_skin = OC;
     cairo_save(cr);
     posetransform(cr, p);
@@ -752,7 +740,7 @@ void drawoctopus(cairo_t* cr, const Pose& p) {
         fillout(cr, k % 2 ? OC : shade(OC, 0.9));
         for (int s = 0; s < 3; s++) {
             ellipse(cr, ax + sway * 0.3 * s + 2, 205 + s * 18, 3, 3);
-            rgb(cr, SPOT);
+            setrgb(cr, SPOT);
             cairo_fill(cr);
         }
     }
@@ -770,7 +758,7 @@ void drawoctopus(cairo_t* cr, const Pose& p) {
     cairo_restore(cr);
     // head
     ellipse(cr, 158, 128, 82, 78);
-    rgb(cr, OC);
+    setrgb(cr, OC);
     cairo_fill(cr);
     cairo_save(cr);
     ellipse(cr, 158, 128, 82, 78);
@@ -778,13 +766,13 @@ void drawoctopus(cairo_t* cr, const Pose& p) {
     const double spots[][3] = {{110, 80, 9}, {135, 62, 6}, {98, 120, 6}, {190, 70, 5}};
     for (auto& s : spots) {
         ellipse(cr, s[0], s[1], s[2], s[2]);
-        rgb(cr, SPOT);
+        setrgb(cr, SPOT);
         cairo_fill(cr);
     }
     toplight(cr, 150, 90, 70, 45, 0.35);
     cairo_restore(cr);
     ellipse(cr, 158, 128, 82, 78);
-    rgb(cr, shade(OC, 0.5));
+    setrgb(cr, shade(OC, 0.5));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     blush(cr, 214, 165, 12);
@@ -823,16 +811,9 @@ void groundshadow(cairo_t* cr, double x, double y, double rx) {
     cairo_restore(cr);
 }
 
-bool save(cairo_surface_t* s, const std::string& rel) {
-    bool ok = al::savepng(s, rel);
-    if (!ok) al::fail(rel);
-    cairo_surface_destroy(s);
-    return ok;
-}
-
 // ---- reef pieces shared by the foregrounds ----------------------------------------
 
-void kelp(cairo_t* cr, double x, double y, double h, double lean, Rgb c) {
+void kelp(cairo_t* cr, double x, double y, double h, double lean, RGB c) {
     cairo_new_path(cr);
     cairo_move_to(cr, x - 6, y);
     cairo_curve_to(cr, x - 20 + lean * 0.3, y - h * 0.35, x + 18 + lean * 0.6, y - h * 0.7, x + lean, y - h);
@@ -841,17 +822,17 @@ void kelp(cairo_t* cr, double x, double y, double h, double lean, Rgb c) {
     fillout(cr, c, 2, 0.65);
 }
 
-void coralbranch(cairo_t* cr, double x, double y, double s, Rgb c) {
+void coralbranch(cairo_t* cr, double x, double y, double s, RGB c) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     auto branch = [&](double x0, double y0, double x1, double y1, double w) {
         cairo_move_to(cr, x0, y0);
         cairo_line_to(cr, x1, y1);
-        rgb(cr, shade(c, 0.6));
+        setrgb(cr, shade(c, 0.6));
         cairo_set_line_width(cr, w + 4);
         cairo_stroke(cr);
         cairo_move_to(cr, x0, y0);
         cairo_line_to(cr, x1, y1);
-        rgb(cr, c);
+        setrgb(cr, c);
         cairo_set_line_width(cr, w);
         cairo_stroke(cr);
     };
@@ -870,24 +851,24 @@ void anemone(cairo_t* cr, double x, double y, double s) {
         cairo_curve_to(cr, x + std::cos(a) * 20 * s, y + std::sin(a) * 20 * s, x + std::cos(a) * 36 * s + k * 2,
                        y + std::sin(a) * 36 * s, x + std::cos(a) * 44 * s + k * 3, y + std::sin(a) * 42 * s);
     }
-    rgb(cr, shade(ANEMONE, 0.6));
+    setrgb(cr, shade(ANEMONE, 0.6));
     cairo_set_line_width(cr, 9 * s);
     cairo_stroke_preserve(cr);
-    rgb(cr, ANEMONE);
+    setrgb(cr, ANEMONE);
     cairo_set_line_width(cr, 6 * s);
     cairo_stroke(cr);
 }
 
 void stone(cairo_t* cr, double x, double y, double rx, double ry) {
     ellipse(cr, x, y, rx, ry);
-    rgb(cr, ROCK);
+    setrgb(cr, ROCK);
     cairo_fill_preserve(cr);
     inside(cr, [&] {
         ellipse(cr, x - rx * 0.2, y - ry * 0.5, rx * 0.7, ry * 0.45);
-        rgb(cr, ROCKLIGHT, 0.8);
+        setrgb(cr, ROCKLIGHT, 0.8);
         cairo_fill(cr);
     });
-    rgb(cr, shade(ROCK, 0.6));
+    setrgb(cr, shade(ROCK, 0.6));
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
 }
@@ -908,7 +889,7 @@ void sandbank(cairo_t* cr, int w, int h, double top, double amp, double phase) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    rgb(cr, shade(SAND, 0.7));
+    setrgb(cr, shade(SAND, 0.7));
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
     // ripples and pebbles
@@ -917,7 +898,7 @@ void sandbank(cairo_t* cr, int w, int h, double top, double amp, double phase) {
         if (y > h - 10) continue;
         cairo_move_to(cr, x - 14, y);
         cairo_curve_to(cr, x - 5, y - 4, x + 5, y - 4, x + 14, y);
-        rgb(cr, SANDDARK, 0.5);
+        setrgb(cr, SANDDARK, 0.5);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
@@ -947,7 +928,7 @@ AL_GENERATOR(gen_story_bubble) {
     };
     // a faint shadow below, inside the canvas
     shape(0, 3);
-    rgb(cr, INK, 0.18);
+    setrgb(cr, INK, 0.18);
     cairo_fill(cr);
     shape(0, 0);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 150);
@@ -956,14 +937,14 @@ AL_GENERATOR(gen_story_bubble) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    rgb(cr, INK);
+    setrgb(cr, INK);
     cairo_set_line_width(cr, 3);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke(cr);
     // a light rim along the top edge
     cairo_move_to(cr, 40, 7);
     cairo_line_to(cr, 400, 7);
-    rgb(cr, WHITE, 0.9);
+    setrgb(cr, WHITE, 0.9);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_destroy(cr);
@@ -1012,7 +993,7 @@ AL_GENERATOR(gen_story_1_fg) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    rgb(cr, shade(SAND, 0.65));
+    setrgb(cr, shade(SAND, 0.65));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     // plants on the dune
@@ -1063,21 +1044,21 @@ AL_GENERATOR(gen_story_1_ship) {
     cairo_line_to(cr, 62, 140);
     cairo_curve_to(cr, 36, 136, 20, 120, 14, 96);
     cairo_close_path(cr);
-    rgb(cr, PLANK);
+    setrgb(cr, PLANK);
     cairo_fill_preserve(cr);
     inside(cr, [&] {
         for (int k = 0; k < 3; k++) {
             cairo_move_to(cr, 10, 108 + k * 11);
             cairo_line_to(cr, 190, 108 + k * 11);
         }
-        rgb(cr, GRAIN);
+        setrgb(cr, GRAIN);
         cairo_set_line_width(cr, 1.6);
         cairo_stroke(cr);
         cairo_rectangle(cr, 10, 96, 180, 5);
-        rgb(cr, PLANKLIGHT);
+        setrgb(cr, PLANKLIGHT);
         cairo_fill(cr);
     });
-    rgb(cr, shade(PLANK, 0.5));
+    setrgb(cr, shade(PLANK, 0.5));
     cairo_set_line_width(cr, 2.8);
     cairo_stroke(cr);
     for (int k = 0; k < 3; k++) {  // portholes
@@ -1120,17 +1101,17 @@ AL_GENERATOR(gen_story_1_bgpart) {
         for (auto& l : ledges) {
             cairo_move_to(cr, l[0], l[1]);
             cairo_curve_to(cr, (l[0] + l[2]) / 2, l[1] - 8, (l[0] + l[2]) / 2, l[3] - 6, l[2], l[3]);
-            rgb(cr, ROCKLIGHT, 0.9);
+            setrgb(cr, ROCKLIGHT, 0.9);
             cairo_set_line_width(cr, 4);
             cairo_stroke(cr);
             cairo_move_to(cr, l[0], l[1] + 5);
             cairo_curve_to(cr, (l[0] + l[2]) / 2, l[1] - 2, (l[0] + l[2]) / 2, l[3], l[2], l[3] + 5);
-            rgb(cr, shade(ROCK, 0.6), 0.8);
+            setrgb(cr, shade(ROCK, 0.6), 0.8);
             cairo_set_line_width(cr, 2);
             cairo_stroke(cr);
         }
     });
-    rgb(cr, shade(ROCK, 0.55));
+    setrgb(cr, shade(ROCK, 0.55));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     // life on the rock
@@ -1152,16 +1133,16 @@ AL_GENERATOR(gen_story_1_question) {
     cairo_curve_to(cr, 12, 6, 36, 4, 36, 20);
     cairo_curve_to(cr, 36, 30, 24, 30, 24, 42);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    rgb(cr, INK);
+    setrgb(cr, INK);
     cairo_set_line_width(cr, 11);
     cairo_stroke_preserve(cr);
-    rgb(cr, WHITE);
+    setrgb(cr, WHITE);
     cairo_set_line_width(cr, 6);
     cairo_stroke(cr);
     ellipse(cr, 24, 54, 5.5, 5.5);
-    rgb(cr, WHITE);
+    setrgb(cr, WHITE);
     cairo_fill_preserve(cr);
-    rgb(cr, INK);
+    setrgb(cr, INK);
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
     cairo_destroy(cr);
@@ -1227,7 +1208,7 @@ AL_GENERATOR(gen_story_7_chars) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    rgb(cr, shade(SAND, 0.65));
+    setrgb(cr, shade(SAND, 0.65));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     kelp(cr, 40, 360, 90, 12, KELP);

@@ -13,96 +13,30 @@
 #include <string>
 #include <vector>
 
+#include "art.h"
 #include "assetlib.h"
 
 namespace {
 
-struct RGB {
-    double r, g, b;
-};
-constexpr RGB hex(uint32_t v) { return RGB{((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
+using art::addstop;
+using art::blur;
+using art::Canvas;
+using art::canvas;
+using art::hex;
+using art::RGB;
+using art::Rng;
+using art::roundrect;
+using art::save;
+using art::setrgb;
+using art::shade;
+namespace pal = art::pal;
 
-const RGB plank = hex(0xB9834A), grain = hex(0x8C5A2B), planklight = hex(0xE3B57A);
-const RGB rope = hex(0xD8C08A), ropedark = hex(0x9C7F4A), brass = hex(0xE8C25A);
-const RGB paper = hex(0xF6E6C4), paperedge = hex(0xD9B878);
-const RGB watertop = hex(0x3FC7E0), watermid = hex(0x1E8DB4), waterdeep = hex(0x0B4F7A);
-const RGB kelp = hex(0x3FAF6A), kelpdark = hex(0x2E8A52), coral = hex(0xFF7A6B), coraldark = hex(0xC8483E);
-const RGB white = hex(0xFFFFFF), outline = hex(0x0B3550), gold = hex(0xFFD24A), goldoutline = hex(0x8A5A00);
-
-RGB shade(RGB c, double f) { return {std::min(1.0, c.r * f), std::min(1.0, c.g * f), std::min(1.0, c.b * f)}; }
-void setrgb(cairo_t* cr, RGB c, double a = 1) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
-void stop(cairo_pattern_t* p, double o, RGB c, double a = 1) { cairo_pattern_add_color_stop_rgba(p, o, c.r, c.g, c.b, a); }
-
-// A small deterministic generator so every build paints the same grain.
-struct Rng {
-    uint64_t s;
-    explicit Rng(uint64_t seed) : s(seed * 2654435761u + 1) {}
-    double uni() {
-        s ^= s << 13;
-        s ^= s >> 7;
-        s ^= s << 17;
-        return double(s % 1000003) / 1000003.0;
-    }
-    double range(double a, double b) { return a + (b - a) * uni(); }
-};
-
-struct Canvas {
-    cairo_surface_t* s;
-    cairo_t* cr;
-    int w, h;
-};
-Canvas canvas(int w, int h) {
-    cairo_surface_t* s = al::newsurface(w, h);
-    return {s, cairo_create(s), w, h};
-}
-void save(Canvas& c, const std::string& rel) {
-    cairo_destroy(c.cr);
-    cairo_surface_flush(c.s);
-    if (!al::savepng(c.s, rel)) al::fail(rel);
-    cairo_surface_destroy(c.s);
-}
-
-void roundrect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    r = std::min({r, w / 2, h / 2});
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-    cairo_close_path(cr);
-}
-
-// Three box passes over the alpha-premultiplied pixels: close to a gaussian.
-void blur(cairo_surface_t* s, int radius) {
-    if (radius < 1) return;
-    cairo_surface_flush(s);
-    int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    int stride = cairo_image_surface_get_stride(s);
-    unsigned char* d = cairo_image_surface_get_data(s);
-    std::vector<int> line(std::max(w, h) * 4);
-    for (int pass = 0; pass < 3; pass++) {
-        for (int dir = 0; dir < 2; dir++) {
-            int n = dir == 0 ? w : h, m = dir == 0 ? h : w;
-            for (int j = 0; j < m; j++) {
-                auto px = [&](int i) -> unsigned char* {
-                    return dir == 0 ? d + j * stride + i * 4 : d + i * stride + j * 4;
-                };
-                for (int i = 0; i < n; i++)
-                    for (int k = 0; k < 4; k++) line[i * 4 + k] = px(i)[k];
-                for (int i = 0; i < n; i++) {
-                    int sum[4] = {0, 0, 0, 0}, cnt = 0;
-                    for (int q = std::max(0, i - radius); q <= std::min(n - 1, i + radius); q++) {
-                        for (int k = 0; k < 4; k++) sum[k] += line[q * 4 + k];
-                        cnt++;
-                    }
-                    for (int k = 0; k < 4; k++) px(i)[k] = (unsigned char)(sum[k] / (2 * radius + 1));
-                    (void)cnt;
-                }
-            }
-        }
-    }
-    cairo_surface_mark_dirty(s);
-}
+const RGB plank = pal::plank, grain = pal::grain, planklight = pal::planklight;
+const RGB rope = pal::rope, ropedark = pal::ropedark, brass = pal::brass;
+const RGB paper = hex(0xF6E6C4), paperedge = pal::sand;  // popup paper: warmer than the cards'
+const RGB watertop = pal::watertop, watermid = pal::watermid, waterdeep = pal::waterdeep;
+const RGB kelp = pal::kelp, kelpdark = pal::kelpdark, coral = pal::coral, coraldark = hex(0xC8483E);
+const RGB white = pal::white, outline = pal::textoutline, gold = pal::gold, goldoutline = pal::goldoutline;
 
 // The interface shadow: offset (0, 4), blur 6, 35 % black, of whatever path
 // `shape` builds.
@@ -123,7 +57,7 @@ void dropshadow(Canvas& c, F shape, double dy = 4, int blurpx = 6, double alpha 
 
 // Horizontal planks with grain, a top light, a dark rim and a 1-px light
 // inner edge.
-void woodpanel(cairo_t* cr, double x, double y, double w, double h, double r, Rng& rng, int planks = 0) {
+void boardpanel(cairo_t* cr, double x, double y, double w, double h, double r, Rng& rng, int planks = 0) {
     if (planks <= 0) planks = std::max(1, int(h / 44));
     cairo_save(cr);
     roundrect(cr, x, y, w, h, r);
@@ -133,9 +67,9 @@ void woodpanel(cairo_t* cr, double x, double y, double w, double h, double r, Rn
         double py = y + i * ph;
         double tone = 0.92 + 0.12 * rng.uni();
         cairo_pattern_t* p = cairo_pattern_create_linear(0, py, 0, py + ph);
-        stop(p, 0, shade(planklight, tone * 0.98));
-        stop(p, 0.18, shade(plank, tone * 1.04));
-        stop(p, 1, shade(plank, tone * 0.9));
+        addstop(p, 0, shade(planklight, tone * 0.98));
+        addstop(p, 0.18, shade(plank, tone * 1.04));
+        addstop(p, 1, shade(plank, tone * 0.9));
         cairo_set_source(cr, p);
         cairo_rectangle(cr, x, py, w, ph);
         cairo_fill(cr);
@@ -188,9 +122,9 @@ void woodpanel(cairo_t* cr, double x, double y, double w, double h, double r, Rn
 void insetpaper(cairo_t* cr, double x, double y, double w, double h, double r) {
     roundrect(cr, x, y, w, h, r);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-    stop(p, 0, shade(paper, 0.96));
-    stop(p, 0.1, paper);
-    stop(p, 1, shade(paper, 0.97));
+    addstop(p, 0, shade(paper, 0.96));
+    addstop(p, 0.1, paper);
+    addstop(p, 1, shade(paper, 0.97));
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
@@ -202,8 +136,8 @@ void insetpaper(cairo_t* cr, double x, double y, double w, double h, double r) {
     roundrect(cr, x, y, w, h, r);
     cairo_clip(cr);
     cairo_pattern_t* s = cairo_pattern_create_linear(0, y, 0, y + 10);
-    stop(s, 0, hex(0x5A3414), 0.3);
-    stop(s, 1, hex(0x5A3414), 0);
+    addstop(s, 0, hex(0x5A3414), 0.3);
+    addstop(s, 1, hex(0x5A3414), 0);
     cairo_set_source(cr, s);
     cairo_paint(cr);
     cairo_pattern_destroy(s);
@@ -212,9 +146,9 @@ void insetpaper(cairo_t* cr, double x, double y, double w, double h, double r) {
 
 void rivet(cairo_t* cr, double x, double y, double r) {
     cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.35, r * 0.1, x, y, r);
-    stop(p, 0, hex(0xFFF2C0));
-    stop(p, 0.5, brass);
-    stop(p, 1, shade(brass, 0.55));
+    addstop(p, 0, hex(0xFFF2C0));
+    addstop(p, 0.5, brass);
+    addstop(p, 1, shade(brass, 0.55));
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     cairo_set_source(cr, p);
     cairo_fill(cr);
@@ -261,7 +195,7 @@ void hangingpanel(const std::string& rel, int w, int h, double boardtop, double 
         for (double rx : {w * 0.25, w * 0.75}) ropeline(c.cr, rx, -4, rx, boardtop + 26, 10);
     }
     dropshadow(c, [&](cairo_t* cr) { roundrect(cr, bx, boardtop, bw, bh, 16); });
-    woodpanel(c.cr, bx, boardtop, bw, bh, 16, rng);
+    boardpanel(c.cr, bx, boardtop, bw, bh, 16, rng);
     insetpaper(c.cr, 36, papertop, w - 72, paperbottom - papertop, 12);
     if (boardtop > 0) {
         for (double rx : {w * 0.25, w * 0.75}) {
@@ -281,25 +215,25 @@ void buttonbody(Canvas& c, double x, double y, double w, double h, RGB top, RGB 
     dropshadow(c, [&](cairo_t* cr) { roundrect(cr, x, y, w, h, r); }, 3, 4, 0.4);
     roundrect(c.cr, x, y, w, h, r);
     cairo_pattern_t* rim = cairo_pattern_create_linear(0, y, 0, y + h);
-    stop(rim, 0, hex(0xFFF0B0));
-    stop(rim, 0.5, brass);
-    stop(rim, 1, shade(brass, 0.6));
+    addstop(rim, 0, hex(0xFFF0B0));
+    addstop(rim, 0.5, brass);
+    addstop(rim, 1, shade(brass, 0.6));
     cairo_set_source(c.cr, rim);
     cairo_fill(c.cr);
     cairo_pattern_destroy(rim);
     double in = std::max(3.0, h * 0.07);
     roundrect(c.cr, x + in, y + in, w - 2 * in, h - 2 * in, r - in);
     cairo_pattern_t* body = cairo_pattern_create_linear(0, y + in, 0, y + h - in);
-    stop(body, 0, top);
-    stop(body, 1, bottom);
+    addstop(body, 0, top);
+    addstop(body, 1, bottom);
     cairo_set_source(c.cr, body);
     cairo_fill(c.cr);
     cairo_pattern_destroy(body);
     // gloss on the upper half
     roundrect(c.cr, x + in + h * 0.12, y + in + 2, w - 2 * in - h * 0.24, (h - 2 * in) * 0.42, (h - 2 * in) * 0.21);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y + in, 0, y + h * 0.5);
-    stop(g, 0, white, 0.55);
-    stop(g, 1, white, 0.05);
+    addstop(g, 0, white, 0.55);
+    addstop(g, 1, white, 0.05);
     cairo_set_source(c.cr, g);
     cairo_fill(c.cr);
     cairo_pattern_destroy(g);
@@ -502,8 +436,8 @@ void makearrow() {
     dropshadow(c, shape, 3, 4, 0.4);
     shape(c.cr);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 6, 0, 66);
-    stop(p, 0, hex(0xFFE58A));
-    stop(p, 1, hex(0xF0A830));
+    addstop(p, 0, hex(0xFFE58A));
+    addstop(p, 1, hex(0xF0A830));
     cairo_set_source(c.cr, p);
     cairo_fill_preserve(c.cr);
     cairo_pattern_destroy(p);
@@ -518,7 +452,7 @@ void makesign() {
     Canvas c = canvas(480, 160);
     Rng rng(77);
     dropshadow(c, [](cairo_t* cr) { roundrect(cr, 8, 8, 464, 140, 18); });
-    woodpanel(c.cr, 8, 8, 464, 140, 18, rng, 3);
+    boardpanel(c.cr, 8, 8, 464, 140, 18, rng, 3);
     for (double x : {28.0, 452.0})
         for (double y : {28.0, 128.0}) rivet(c.cr, x, y, 6);
     save(c, "ui/sign.png");
@@ -531,13 +465,13 @@ void makeframes() {
         Rng rng(w);
         Canvas up = canvas(w, 96);
         dropshadow(up, [&](cairo_t* cr) { cairo_rectangle(cr, -20, -20, w + 40, 100); }, 4, 8, 0.4);
-        woodpanel(up.cr, -20, -20, w + 40, 100, 14, rng, 2);
+        boardpanel(up.cr, -20, -20, w + 40, 100, 14, rng, 2);
         ropeline(up.cr, 0, 74, w, 74, 8);
         for (int x = 60; x < w; x += 240) rivet(up.cr, x, 30, 7);
         save(up, "ui/ui-up-" + std::to_string(w) + ".png");
         Canvas down = canvas(w, 110);
         dropshadow(down, [&](cairo_t* cr) { cairo_rectangle(cr, -20, 14, w + 40, 120); }, -4, 8, 0.4);
-        woodpanel(down.cr, -20, 14, w + 40, 120, 14, rng, 2);
+        boardpanel(down.cr, -20, 14, w + 40, 120, 14, rng, 2);
         ropeline(down.cr, 0, 20, w, 20, 8);
         for (int x = 60; x < w; x += 240) rivet(down.cr, x, 70, 7);
         save(down, "ui/ui-down-" + std::to_string(w) + ".png");
@@ -551,9 +485,9 @@ void makehighlights() {
         Canvas c = canvas(w, h);
         roundrect(c.cr, 6, 6, w - 12, h - 12, 24);
         cairo_pattern_t* p = cairo_pattern_create_radial(w / 2.0, h / 2.0, 4, w / 2.0, h / 2.0, w / 2.0);
-        stop(p, 0, hex(0xFFF2C0), 0.75);
-        stop(p, 0.7, hex(0xFFD24A), 0.35);
-        stop(p, 1, hex(0xFFD24A), 0.0);
+        addstop(p, 0, hex(0xFFF2C0), 0.75);
+        addstop(p, 0.7, hex(0xFFD24A), 0.35);
+        addstop(p, 1, hex(0xFFD24A), 0.0);
         cairo_set_source(c.cr, p);
         cairo_fill(c.cr);
         cairo_pattern_destroy(p);
@@ -567,15 +501,15 @@ void makeloadbar() {
     Canvas c = canvas(368, 108);
     Rng rng(11);
     dropshadow(c, [](cairo_t* cr) { roundrect(cr, 4, 4, 360, 96, 48); });
-    woodpanel(c.cr, 4, 4, 360, 96, 48, rng, 1);
+    boardpanel(c.cr, 4, 4, 360, 96, 48, rng, 1);
     roundrect(c.cr, 17, 12, 334, 84, 42);
     setrgb(c.cr, brass);
     cairo_set_line_width(c.cr, 3);
     cairo_stroke(c.cr);
     roundrect(c.cr, 18, 13, 332, 82, 41);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 13, 0, 95);
-    stop(p, 0, hex(0x06283F));
-    stop(p, 1, waterdeep);
+    addstop(p, 0, hex(0x06283F));
+    addstop(p, 1, waterdeep);
     cairo_set_source(c.cr, p);
     cairo_fill(c.cr);
     cairo_pattern_destroy(p);
@@ -584,9 +518,9 @@ void makeloadbar() {
     Canvas f = canvas(328, 78);
     roundrect(f.cr, 0, 0, 328, 78, 39);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 78);
-    stop(g, 0, hex(0xB8F4FF));
-    stop(g, 0.35, watertop);
-    stop(g, 1, watermid);
+    addstop(g, 0, hex(0xB8F4FF));
+    addstop(g, 0.35, watertop);
+    addstop(g, 1, watermid);
     cairo_set_source(f.cr, g);
     cairo_fill(f.cr);
     cairo_pattern_destroy(g);
@@ -600,8 +534,8 @@ void makeloadbar() {
 void darkfield(cairo_t* cr, double x, double y, double w, double h, double r) {
     roundrect(cr, x, y, w, h, r);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-    stop(p, 0, hex(0x0A3E60));
-    stop(p, 1, hex(0x0E5A85));
+    addstop(p, 0, hex(0x0A3E60));
+    addstop(p, 1, hex(0x0E5A85));
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
@@ -630,8 +564,8 @@ void makemenupictures() {
         Canvas c = canvas(472, 26);
         roundrect(c.cr, 1, 1, 470, 24, 12);
         cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 25);
-        stop(p, 0, gold, 0.75);
-        stop(p, 1, hex(0xF0A830), 0.55);
+        addstop(p, 0, gold, 0.75);
+        addstop(p, 1, hex(0xF0A830), 0.55);
         cairo_set_source(c.cr, p);
         cairo_fill_preserve(c.cr);
         cairo_pattern_destroy(p);
@@ -649,7 +583,7 @@ void makemenupictures() {
         Canvas c = canvas(420, 300);
         Rng rng(5);
         dropshadow(c, [](cairo_t* cr) { roundrect(cr, 6, 6, 408, 284, 16); });
-        woodpanel(c.cr, 6, 6, 408, 284, 16, rng);
+        boardpanel(c.cr, 6, 6, 408, 284, 16, rng);
         darkfield(c.cr, 26, 60, 368, 210, 12);
         save(c, "ui/scores.png");
     }

@@ -14,8 +14,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/control.h"
 #include "core/globals.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "present/effects.h"
 #include "present/resources.h"
 #include "present/swimfish.h"

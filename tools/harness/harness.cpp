@@ -12,14 +12,15 @@
 #include <unistd.h>
 
 #include "cards/cardgame.h"
-#include "cards/hooks.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/settings.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "menus/popups.h"
 #include "meta/map.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 #include "script.h"
 
@@ -74,8 +75,8 @@ void dump(const std::vector<std::string>& what) {
     // (what uiclick takes), so scripts can aim at cards and compare deals.
     if (core.screen == 12 && haveplayer()) {
         const Profile& p = akt();
-        o << " points=" << hk.points << " gamestat=" << cg.gamestat << " gameresult=" << cg.gameresult
-          << " endseq=" << hk.endseq << " stablecount=" << p.stablecount << " aktvalue=" << p.aktvalue
+        o << " points=" << sc.points << " gamestat=" << cg.gamestat << " gameresult=" << cg.gameresult
+          << " endseq=" << sc.endseq << " stablecount=" << p.stablecount << " aktvalue=" << p.aktvalue
           << " stabletop=" << stabletopx() - disp.uixoff + 48 << "," << cg.stabley + 71 << " cards=";
         bool first = true;
         for (int i = 1; i <= MAXCARDS; i++) {

@@ -148,35 +148,34 @@ Result compile(const std::string& text) {
         }
     }
     if (r.level == 0) r.errors.push_back("no \"level\" line");
-    if (cards.size() > 51) r.errors.push_back("more than 51 cards");
+    if (cards.size() > levelformat::SLOTS) r.errors.push_back("more than 51 cards");
     if (cards.empty()) r.errors.push_back("no cards");
-    if (fish.size() > 20) r.errors.push_back("more than 20 fish");
+    if (fish.size() > levelformat::FISH) r.errors.push_back("more than 20 fish");
     if (!r.errors.empty()) return r;
     r.ints.assign(INTS, 0);
     r.ints[0] = r.level;
     for (size_t i = 0; i < cards.size(); i++) {
         const Card& c = cards[i];
-        int* rec = &r.ints[1 + i * 9];
-        int vals[9] = {c.type, c.param, c.x / 2, c.y / 2, c.flip, c.stack, c.layer, c.lock, 0};
-        for (int k = 0; k < 9; k++) rec[k] = vals[k];
+        using namespace levelformat;
+        int* rec = &r.ints[slotrecord(int(i) + 1)];
+        rec[TYPE] = c.type;
+        rec[PARAM] = c.param;
+        rec[X] = c.x / 2;
+        rec[Y] = c.y / 2;
+        rec[FLIP] = c.flip;
+        rec[STACK] = c.stack;
+        rec[LAYER] = c.layer;
+        rec[LOCK] = c.lock;
     }
     for (size_t f = 0; f < fish.size(); f++) {
-        int* rec = &r.ints[1405 + f * 3];
-        rec[0] = (fish[f].x - 32) / 2;
-        rec[1] = fish[f].y / 2;
-        rec[2] = fish[f].type;
+        using namespace levelformat;
+        int* rec = &r.ints[fishrecord(int(f) + 1)];
+        rec[FISHX] = (fish[f].x - FISHXOFFSET) / 2;
+        rec[FISHY] = fish[f].y / 2;
+        rec[FISHORDERS] = fish[f].type;
     }
     return r;
 }
 
-std::string tobytes(const std::vector<int>& ints) {
-    std::string b;
-    b.reserve(ints.size() * 4);
-    for (int v : ints) {
-        unsigned u = (unsigned)v;
-        for (int k = 0; k < 4; k++) b.push_back((char)((u >> (8 * k)) & 0xff));
-    }
-    return b;
-}
 
 }  // namespace levelsrc

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "../../src/cards/levelformat.h"
+
 namespace levelsrc {
 
-constexpr int INTS = 1468;
+constexpr int INTS = levelformat::INTS;
 
 struct Result {
     int level = 0;               // from the "level" line
@@ -17,6 +19,6 @@ struct Result {
 };
 
 Result compile(const std::string& text);
-std::string tobytes(const std::vector<int>& ints);  // little-endian
+inline std::string tobytes(const std::vector<int>& ints) { return levelformat::tobytes(ints); }
 
 }  // namespace levelsrc

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cards/levelformat.h"
+
 struct LevelCard {
     int type, param, x, y, flip, stack, layer, lock;  // x, y in layout pixels
 };
@@ -70,22 +72,20 @@ inline std::string levelnumber3(int n) {
     return s;
 }
 
-// Reads a compiled level file; false when it is missing or not 1468 integers.
+// Reads a compiled level file; false when it is missing or not the size of one.
 inline bool readlevelinfo(const std::string& path, LevelInfo& info) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     std::vector<char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (b.size() != 1468 * 4) return false;
-    auto at = [&](int i) {
-        std::uint32_t u = 0;
-        for (int k = 0; k < 4; k++) u |= (std::uint32_t)(unsigned char)b[4 * i + k] << (8 * k);
-        return (int)u;
-    };
+    if (b.size() != levelformat::BYTES) return false;
+    using namespace levelformat;
+    auto at = [&](int i) { return intat(b, i); };
     info = LevelInfo{};
     bool stackseen[21] = {};
-    for (int s = 0; s < 51; s++) {
-        int r = 1 + 9 * s;
-        LevelCard c{at(r), at(r + 1), 2 * at(r + 2), 2 * at(r + 3), at(r + 4), at(r + 5), at(r + 6), at(r + 7)};
+    for (int s = 1; s <= SLOTS; s++) {
+        int r = slotrecord(s);
+        LevelCard c{at(r + TYPE), at(r + PARAM), 2 * at(r + X), 2 * at(r + Y),
+                    at(r + FLIP), at(r + STACK), at(r + LAYER), at(r + LOCK)};
         if (c.type <= 0) continue;
         info.slots.push_back(c);
         info.cards++;
@@ -94,11 +94,11 @@ inline bool readlevelinfo(const std::string& path, LevelInfo& info) {
             info.stacks++;
         }
     }
-    for (int f = 0; f < 20; f++) {
-        int r = 1405 + 3 * f;
-        if (at(r + 2) > 0) {
-            info.fishorders.push_back(at(r + 2));
-            info.fishpos.push_back({2 * at(r) + 32, 2 * at(r + 1)});
+    for (int f = 1; f <= FISH; f++) {
+        int r = fishrecord(f);
+        if (at(r + FISHORDERS) > 0) {
+            info.fishorders.push_back(at(r + FISHORDERS));
+            info.fishpos.push_back({2 * at(r + FISHX) + FISHXOFFSET, 2 * at(r + FISHY)});
         }
     }
     return true;

@@ -20,6 +20,7 @@
 #include "cards/autoplay.h"
 #include "cards/cardgame.h"
 #include "levelinfo.h"
+#include "platform/control.h"
 #include "platform/platform.h"
 
 namespace {
@@ -32,6 +33,7 @@ struct Tally {
 Tally run(int level, int games, bool newstable) {
     Tally t;
     for (int g = 1; g <= games; g++) {
+        pf::ctl::fixedseed(true, g);
         AutoResult r = autoplay(level, g, newstable);
         if (!r.loaded) return t;
         t.games++;

@@ -1,4 +1,4 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "core/display.h"
 #include "core/globals.h"
@@ -6,10 +6,9 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
-#include "core/splash.h"
+#include "menus/splash.h"
 #include "cards/cardgame.h"
 #include "cards/gamescreen.h"
-#include "cards/hooks.h"
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
@@ -73,7 +72,7 @@ void instmain() {
     fade.fadelevel = 0;
     in.escdelay = 0;
     in.mmoved = 0;
-    core.screen = -3;
+    core.screen = SCREEN_NONE;
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
@@ -128,7 +127,7 @@ void resetgame() {
     resetoptions();
     resethelp();
     resetcardgame();
-    resethooks();
+    resetplaystate();
     resetgamescreen();
     resetstory();
     registerscreens();

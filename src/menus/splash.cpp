@@ -1,7 +1,8 @@
-#include "core/splash.h"
+#include "menus/splash.h"
 
 #include "core/globals.h"
 #include "core/loop.h"
+#include "core/screens.h"
 #include "platform/platform.h"
 
 SplashState splash;
@@ -43,6 +44,7 @@ void releasesplashimages() {
 }
 
 void instintro(int page) {
+    releaseotherscreens(SCREEN_SPLASH);
     readintrosettings();
     pf::hidemouse();
     if (page == 1) {
@@ -51,7 +53,7 @@ void instintro(int page) {
             if (!splash.splashfile[p].empty()) splash.splashimage[p] = loadimg("data\\branding\\" + splash.splashfile[p]);
         }
     }
-    core.screen = -2;
+    core.screen = SCREEN_SPLASH;
     splash.splashpage = page;
     splash.splashtick = 0;
     startfadein();
@@ -69,8 +71,8 @@ void showintro() {
     // No page to show at all: go straight on to the loading screen.
     if (splash.splashpages == 0 && fade.fadestate != 2) ends = true;
     if (ends) {
-        if (p < splash.splashpages) gotoscreen(-2, p + 1);
-        else gotoscreen(-1, 0);
+        if (p < splash.splashpages) gotoscreen(SCREEN_SPLASH, p + 1);
+        else gotoscreen(SCREEN_LOADING, 0);
     }
     if (in.keyf3) core.debugmode = 1;
     if (valid) drawimg(splash.splashimage[p], disp.midx, disp.midy);

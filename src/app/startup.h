@@ -1,4 +1,5 @@
-// Start-up in its fixed order, then the main loop until quitgame.
+// The composition root: start-up in its fixed order, the tables of screens
+// and popups, the hooks, then the main loop until quitgame.
 #pragma once
 
 #include "core/display.h"
@@ -14,3 +15,8 @@ void instmain();
 void loadmaingraphics();
 // Every module back to its start-up state (tests and the harness).
 void resetgame();
+// Fills the screen table (entry, per-frame and release routines of every
+// screen), the popup table and the hooks.
+void registerscreens();
+void registerpopups();
+void wirehooks();

@@ -1,0 +1,7 @@
+#include "cards/boss.h"
+
+BossState boss;
+
+void drawboss() {}
+
+void resetboss() { boss = BossState{}; }
