@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "app/startup.h"
 #include "core/loop.h"
+#include "core/settings.h"
 
 void headlessgame(int seed) {
     pf::init(pf::Backend::headless);
@@ -17,6 +18,8 @@ void headlessgame(int seed) {
     // Saves made by a test land in a scratch folder, never in the checkout.
     static TempDir userdir;
     core.userpath = userdir.str();
+    settings.fullscreen = 0;
+    checkvideo();
     instgraphic();
     core.maintimer = pf::createtimer(50);
     core.sectimer = pf::createtimer(1);

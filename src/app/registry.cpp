@@ -6,7 +6,10 @@
 #include "cards/gamescreen.h"
 #include "core/loop.h"
 #include "core/screens.h"
+#include "core/display.h"
 #include "menus/exitpopups.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "menus/players.h"
@@ -18,6 +21,7 @@
 #include "present/effects.h"
 #include "meta/shop.h"
 #include "meta/trophyroom.h"
+#include "meta/survey.h"
 #include "present/fonts.h"
 #include "present/notice.h"
 #include "present/resources.h"
@@ -50,6 +54,7 @@ void registerscreens() {
         deletegamebg_dynamic();
     });
     setscreenroutines(SCREEN_CASINO, instcasino, showcasino, deletecasinostuff_dynamic);
+    setscreenroutines(SCREEN_SURVEY, instsurveyscreen, showsurveyscreen, deletesurveystuff_dynamic);
     registerpopups();
     registergamescreen();
     wirehooks();
@@ -68,6 +73,11 @@ void registerpopups() {
     setpopuproutine(POPUP_MAPHINT, popupmaphint);
     setpopuproutine(POPUP_CASINOHINT, popupcasinohint);
     registershop();
+    setpopuproutine(POPUP_OPTIONS, popupoptions);
+    setpopuproutine(POPUP_INFO, popupabout);
+    setpopuproutine(POPUP_HELP, popuphelp);
+    // every opening starts the options' knobs undragged
+    popupopenhook = resetoptiondrag;
 }
 
 void wirehooks() {
@@ -80,6 +90,7 @@ void wirehooks() {
         drawnotice();
         drawpointer();
     };
+    displaychanged = reloadscreenbackground;
     fonthooks.popupfade = [] { return pop.popupfade; };
     effhooks.musicnote = storymusicnote;
 }

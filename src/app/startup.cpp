@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "core/display.h"
 #include "core/globals.h"
 #include "core/savestatus.h"
 #include "core/loop.h"
@@ -18,6 +19,9 @@
 #include "meta/shop.h"
 #include "meta/trophies.h"
 #include "meta/trophyroom.h"
+#include "meta/survey.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "present/effects.h"
 #include "present/fonts.h"
 #include "present/notice.h"
@@ -92,21 +96,6 @@ void loadall() {
     loadmappoints();
 }
 
-// The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
-void instgraphic() {
-    disp.gfxwidth = 1024;
-    disp.gfxheight = 768;
-    disp.windowwidth = 800;
-    disp.windowheight = 600;
-    disp.depth = 0;
-    pf::opengraphics(disp.windowwidth, disp.windowheight, 0, 60, 0);
-    pf::setvirtualres(disp.gfxwidth, disp.gfxheight);
-    pf::setwindowtitle(apptitle);
-    pf::setwindowicon(pf::filetype("icon32.ico") == 1 ? "icon32.ico" : "data/icon32.ico");
-    disp.midx = disp.gfxwidth / 2;
-    disp.midy = disp.gfxheight / 2;
-}
-
 void loadmaingraphics() {
     pf::automidhandle(false);
     uiimages.cursorimg = loadimg("data\\UI\\cursor.png");
@@ -142,6 +131,7 @@ void instmain() {
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
+    if (core.surveyversion == 1) loadsurveytexts();
     instintro(1);
 }
 
@@ -170,6 +160,7 @@ bool startgame(pf::Backend backend) {
     curmusicvolhook = [](int v) { snd.curmusicvol = v; };
     loadall();
     pf::setemergencysave(savesuspended);
+    checkvideo();
     instgraphic();
     initsound();
     if (gamepicturesmissing()) {
@@ -188,12 +179,14 @@ int runtidewrack() {
         return status;
     }
     mainloop();
+    if (core.surveyversion == 1) opensurveylink();
     pf::shutdown();
     return 0;
 }
 
 void resetgame() {
     resetcore();
+    resetdisplay();
     resetsettings();
     resetplayers();
     resetsavestatus();
@@ -213,6 +206,9 @@ void resetgame() {
     resettrophies();
     resettrophyroom();
     resetcasino();
+    resetsurvey();
+    resetoptions();
+    resethelp();
     resetcardgame();
     resetshop();
     resetplaystate();

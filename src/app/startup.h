@@ -2,6 +2,7 @@
 // and popups, the hooks, then the main loop until quitgame.
 #pragma once
 
+#include "core/display.h"
 #include "platform/platform.h"
 
 // Everything before the main loop. False when another instance runs (the
@@ -14,7 +15,6 @@ void makepath();
 // Deletes the temporary files of saves that were killed before their rename.
 void removestaletemps();
 void loadall();
-void instgraphic();
 void instmain();
 void loadmaingraphics();
 // True (after telling the player) when the pictures without which nothing can

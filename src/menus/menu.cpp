@@ -8,6 +8,7 @@
 #include "core/screens.h"
 #include "core/settings.h"
 #include "menus/exitpopups.h"
+#include "menus/help.h"
 #include "menus/loading.h"
 #include "menus/players.h"
 #include "menus/popups.h"
@@ -56,6 +57,7 @@ void entermenu() {
     pop.popupy = -768;
     core.gamepause = -1;
     core.menutick = 0;
+    help.helppage = 1;
     menu.menusidey = disp.gfxheight + 100;
     loadgamebg_dynamic(SCREEN_MENU, 0, 0);
     // From the map the title music simply runs on.

@@ -79,6 +79,9 @@ std::uint32_t pixel(const Image* img, int frame, int x, int y);
 const std::vector<std::string>& messages();
 // Headless backend: URLs handed to openurl (nothing is launched).
 const std::vector<std::string>& openedurls();
+// Headless backend: the desktop's size (1920 x 1080 until set; reset puts it
+// back) and the window frame's height (30).
+void desktop(int w, int h, int frameheight = 30);
 }  // namespace ctl
 
 }  // namespace pf

@@ -89,6 +89,7 @@ bool opengraphics(int width, int height, int depth, int hertz, int flags) {
 bool gfxmodeexists(int width, int height, int depth, int hertz) { return ops().gfxmodeexists(width, height, depth, hertz); }
 void desktopsize(int& w, int& h) { ops().desktopsize(w, h); }
 void windowsize(int& w, int& h) { ops().windowsize(w, h); }
+int windowframeheight() { return ops().windowframeheight(); }
 void setvirtualres(int width, int height) {
     if (width <= 0 || height <= 0) return;
     g.display.logw = width;

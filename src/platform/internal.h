@@ -83,6 +83,7 @@ struct BackendOps {
     bool (*gfxmodeexists)(int w, int h, int depth, int hz);
     void (*desktopsize)(int& w, int& h);
     void (*windowsize)(int& w, int& h);
+    int (*windowframeheight)();
     void (*setvirtualres)(int w, int h);
     void (*clearscreen)();
     bool (*flipscreen)(int sync);

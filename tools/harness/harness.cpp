@@ -174,6 +174,7 @@ int main(int argc, char** argv) {
     int ww = width, wh = 768;
     if (!window.empty() && std::sscanf(window.c_str(), "%dx%d", &ww, &wh) != 2) return usage();
     disp.gfxwidth = width;
+    disp.gfxheight = 768;
     disp.windowwidth = ww;
     disp.windowheight = wh;
     pf::opengraphics(ww, wh, 0, 60, 0);
