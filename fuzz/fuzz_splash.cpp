@@ -5,7 +5,7 @@
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
-#include "core/splash.h"
+#include "menus/splash.h"
 #include "fuzzroot.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -13,12 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzfile("branding/splashconfig.txt", data, size);
     resetsplash();
     resetcore();
+    // Only the splash screen itself: the hand-over to loading is the end.
+    setscreenroutines(SCREEN_SPLASH, instintro, showintro);
     fade.fadelevel = 255;
     instintro(1);
     // Six pages of at most a few hundred ticks each, and their fades.
     for (int t = 0; t < 20000; t++) {
+        if (fade.fadestate == 2 && fade.fadeto == SCREEN_LOADING) return 0;
         dofade();
-        if (core.screen != SCREEN_SPLASH) return 0;
         showintro();
     }
     std::abort();  // the splash never ended

@@ -195,7 +195,7 @@ void showgame() {
     // the entry itself would be undone by its fade-in).
     if (cg.brokenlevel == 1 && fade.fadestate != 2) {
         cg.brokenlevel = 2;
-        cards_gotoscreen(cards_mapexists() ? SCREEN_MAP : SCREEN_MENU, 0);
+        gotoscreen(screenexists(SCREEN_MAP) ? SCREEN_MAP : SCREEN_MENU, 0);
     }
     setfadecolour();
     endtints();
