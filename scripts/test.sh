@@ -14,6 +14,11 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$JOBS"
 ctest --test-dir build --output-on-failure -j"$JOBS"
 
+echo "== playthrough"
+# The whole journey, a new player to the last story, played on the headless
+# backend; a failure keeps its input as a harness script in build/playthrough-failure.
+build/tools/playthrough/twplaythrough --userdir "$(mktemp -d)" --keep build/playthrough-failure --wall 300 --quiet
+
 echo "== packaging"
 # The screenshots of the metainfo, then the install and the .deb, from a tree
 # configured for /usr as a distribution package is.

@@ -299,12 +299,22 @@ struct Bot {
     int stablesbought = 0;
     int lostlevels[LASTLEVEL + 2] = {};
     FILE* progress = nullptr;
+    long calls = 0, recordedcalls = 0;  // maintick calls, those already in the script
 };
 
 Bot bot;
 
+// The input as a harness script: "wait N" counts the game's ticks run since
+// the last input (the frame counter does not advance on every one of them),
+// so the replay lands each input on the same tick.
+void catchup() {
+    if (bot.calls > bot.recordedcalls) bot.script.push_back("wait " + std::to_string(bot.calls - bot.recordedcalls));
+    bot.recordedcalls = bot.calls;
+}
+
 void record(int tick, const std::string& line) {
-    bot.script.push_back("tick " + std::to_string(tick));
+    catchup();
+    bot.script.push_back("# tick " + std::to_string(tick));
     bot.script.push_back(line);
 }
 
@@ -606,8 +616,19 @@ void step(const State& s) {
         case SCREEN_MAP: onmap(s, tick); break;
         case SCREEN_STORY: onstory(s, tick); break;
         case SCREEN_GAME: ongame(s, tick); break;
+        case SCREEN_SPLASH:
+        case SCREEN_LOADING:
+            break;  // they end on their own
         default:
-            if (popup != 0) answerpopup(s, tick);
+            // a screen the journey does not visit yet: left by its last button
+            // (the way back), or Escape
+            if (popup != 0) {
+                answerpopup(s, tick);
+            } else if (bot.screensince > 60) {
+                auto bs = activebuttons(s);
+                if (!bs.empty()) click(tick, bs.back().x, bs.back().y, 60);
+                else key(tick, "esc", 60);
+            }
             break;
     }
 }
@@ -679,6 +700,7 @@ int main(int argc, char** argv) {
     std::string last;
     while (running && bot.failure.empty() && !bot.done) {
         running = maintick();
+        bot.calls++;
         last = dumpline({});
         // the last stretch of the journey always, all of it when asked
         bot.log.push_back(last);
@@ -738,6 +760,7 @@ int main(int argc, char** argv) {
     std::ofstream sc(fs::path(keep) / "playthrough.txt");
     sc << "# The playthrough bot's input up to its failure: " << bot.failure << "\n";
     sc << "# replay: twharness --backend headless --userdir EMPTYDIR --seed " << seed << " THISFILE\n";
+    catchup();
     for (const auto& l : bot.script) sc << l << "\n";
     sc << "dump at the failure\n";
     std::ofstream lg(fs::path(keep) / "playthrough.log");
