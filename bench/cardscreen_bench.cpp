@@ -35,6 +35,8 @@ bool busylevel() {
     pf::ctl::virtualclock(true, 1000);
     if (!pf::opengraphics(1024, 768, 0, 60, 0)) return false;
     pf::setvirtualres(1024, 768);
+    settings.fullscreen = 0;
+    checkvideo();
     instgraphic();
     pf::automidhandle(true);
     loadmaingraphics();

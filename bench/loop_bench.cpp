@@ -9,6 +9,7 @@
 #include "core/loop.h"
 #include "core/screens.h"
 #include "app/startup.h"
+#include "core/settings.h"
 #include "present/resources.h"
 
 namespace {
@@ -23,6 +24,8 @@ void setupgame(pf::Backend b) {
     resetgame();
     pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
     pf::ctl::virtualclock(true, 1000);
+    settings.fullscreen = 0;
+    checkvideo();
     instgraphic();
     core.maintimer = pf::createtimer(50);
     core.sectimer = pf::createtimer(1);

@@ -195,8 +195,7 @@ struct LevelEnd : Screen {
 TEST_F(LevelEnd, WinWithEightCardsLeftAwardsTrophyFifteen) {
     for (int left : {7, 8}) {
         akt().trophywon[15] = 0;
-        trophies.pendingtrophy = 0;
-        trophies.trophyshown = 0;
+        newtrophyvisit();
         sc.endseq = 1;
         akt().stablecount = left;
         run(5);

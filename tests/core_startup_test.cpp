@@ -37,15 +37,19 @@ TEST(Startup, UserPathFollowsXdgAndIsLogged) {
     EXPECT_EQ(core.firststart, 0);
 }
 
-TEST(Startup, UnusableUserFolderDoesNotStopTheGame) {
-    // A plain file where the folder should be: nothing can be created or
-    // written below it, whoever runs the test.
-    TempDir d;
+TEST(Startup, UnusableUserFolderFallsBackAndTheGameGoesOn) {
+    // A plain file where the folder should be: nothing can be created below
+    // it, whoever runs the test. The saves go to the next place instead
+    // (here a scratch home, never the real one).
+    TempDir d, home;
     std::ofstream(d.path / "blocker") << "x";
+    std::string oldhome = getenv("HOME") ? getenv("HOME") : "";
+    setenv("HOME", home.path.c_str(), 1);
     startwith((d.path / "blocker").string());
-    EXPECT_NE(pf::filetype(core.userpath), 2);
-    savesettings(0);
+    EXPECT_EQ(core.userpath, home.str() + ".local/share/quillbarrow/Tidewrack-Solitaire-v-0-0-24/");
+    EXPECT_EQ(pf::filetype(core.userpath), 2);
     players.aktplayer = 1;
-    EXPECT_FALSE(saveplayer(1));
-    EXPECT_EQ(settings.musicvolume, Settings{}.musicvolume);
+    EXPECT_TRUE(saveplayer(1));
+    if (oldhome.empty()) unsetenv("HOME");
+    else setenv("HOME", oldhome.c_str(), 1);
 }

@@ -62,9 +62,9 @@ TEST_F(ProfileFiles, EveryFieldSurvivesASaveAndALoad) {
     Profile& p = players.p[6];
     p.pearls = 1234;
     p.maxlevel = 74;
-    p.card[52].deckused = 7;
+    p.card[52].deckused = 2;
     p.card[1].cardstack = 20;
-    p.stack[20].stacktop = -30;
+    p.stack[20].stacktop = -11;
     p.aktsavevalue = 13;
     p.extrabar[3] = 12;
     p.levelflags[10] = 5;
@@ -78,7 +78,7 @@ TEST_F(ProfileFiles, EveryFieldSurvivesASaveAndALoad) {
     ASSERT_TRUE(saveplayer(6));
     std::string b = bytesof(6);
     EXPECT_EQ(intat(b, 13), 1234);
-    EXPECT_EQ(intat(b, 26 + 18 * 51 + 17), 7);   // deckused of card 52
+    EXPECT_EQ(intat(b, 26 + 18 * 51 + 17), 2);   // deckused of card 52
     EXPECT_EQ(intat(b, 1052), 13);               // aktsavevalue, last of block 4
     EXPECT_EQ(intat(b, 2290), 3);                // fishkind of fish 20, last of block 9
     EXPECT_EQ(intat(b, 2390), 3);                // items 100
@@ -156,9 +156,10 @@ TEST_F(ProfileFiles, ASaveDuringPlaySuspendsTheLevel) {
     }
 }
 
-TEST_F(ProfileFiles, DamagedFilesAreRecreatedWithDefaults) {
+TEST_F(ProfileFiles, DamagedFilesAreRecreatedOrRepaired) {
     loadplayers(9999);
     players.p[5].pearls = 50;
+    players.p[5].playername = "Kai";
     saveplayer(5);
     std::string good = bytesof(5);
     std::string longer = good + "junk";
@@ -170,18 +171,25 @@ TEST_F(ProfileFiles, DamagedFilesAreRecreatedWithDefaults) {
         const char* what;
         std::string bytes;
         bool write;
+        int pearls;  // what survives: the record is whole in the last three
+        const char* name;
     };
     const Case cases[] = {
-        {"missing", "", false}, {"empty", "", true},         {"short", good.substr(0, 100), true},
-        {"long", longer, true}, {"bad name length", badname, true}, {"huge name length", hugename, true},
+        {"missing", "", false, 0, ""},
+        {"empty", "", true, 0, ""},
+        {"short", good.substr(0, 100), true, 0, ""},
+        {"long", longer, true, 50, "Kai"},
+        {"bad name length", badname, true, 50, "Kai"},
+        {"huge name length", hugename, true, 50, "Kai"},
     };
     for (const Case& c : cases) {
         pf::deletefile(playerfile(5));
         if (c.write) writebytes(5, c.bytes);
         players.p[5].pearls = 777;
         loadplayers(0);
-        EXPECT_EQ(players.p[5].pearls, 0) << c.what;
-        EXPECT_EQ(bytesof(5).size(), 9568u) << c.what;
+        EXPECT_EQ(players.p[5].pearls, c.pearls) << c.what;
+        EXPECT_EQ(players.p[5].playername, c.name) << c.what;
+        EXPECT_EQ(bytesof(5).size(), 9568u + std::string(c.name).size()) << c.what;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include "core/globals.h"
 #include "app/startup.h"
+#include "core/loop.h"
+#include "core/settings.h"
 
 void headlessgame(int seed) {
     pf::init(pf::Backend::headless);
@@ -16,6 +18,8 @@ void headlessgame(int seed) {
     // Saves made by a test land in a scratch folder, never in the checkout.
     static TempDir userdir;
     core.userpath = userdir.str();
+    settings.fullscreen = 0;
+    checkvideo();
     instgraphic();
     core.maintimer = pf::createtimer(50);
     core.sectimer = pf::createtimer(1);
@@ -30,4 +34,17 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ec;
     std::filesystem::remove_all(path, ec);
+}
+
+void looppointer(float x, float y) { pf::ctl::pointer(int(x / 1.28f + 0.5f), int(y / 1.28f + 0.5f)); }
+
+void loopticks(int n) {
+    for (int i = 0; i < n; i++) maintick();
+}
+
+void loopclick(float x, float y) {
+    looppointer(x, y);
+    maintick();
+    pf::ctl::click(1);
+    maintick();
 }

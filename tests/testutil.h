@@ -11,6 +11,13 @@
 // 800 x 600 window.
 void headlessgame(int seed = 1);
 
+// The real main loop driven like a player: the pointer at a logical point of
+// the 1024 x 768 canvas in headlessgame's 800 x 600 window, n ticks, and a
+// left click there (one tick to move, one to click).
+void looppointer(float x, float y);
+void loopticks(int n);
+void loopclick(float x, float y);
+
 // A fresh temporary folder, removed when the object goes away.
 struct TempDir {
     std::filesystem::path path;

@@ -267,6 +267,11 @@ const Ref refs[] = {
     {GAME, 13, 5, 1, LINE, 120, 1, false, "give up"},  // on the tutorial button
     {GAME, 13, 6, 7, BOX, 380, 1, false, "give up text: one line above its button"},
     {GAME, 14, 2, 2, EFFECT, 500, 1, true, "no pearls"},
+    // the save notice: two lines of font 8 on the sign drawn at 80 %
+    {MENU, 9, 1, 8, LINE, 340, 1, false, "cannot save"},
+    {MENU, 9, 2, 8, LINE, 340, 1, false, "cannot save"},
+    {MENU, 9, 3, 8, LINE, 340, 1, false, "profile repaired"},
+    {MENU, 9, 4, 8, LINE, 340, 1, false, "profile repaired"},
     {GAME, 15, 1, 2, EFFECT, 900, 1, true, "chapter"},
     {GAME, 15, 2, 1, EFFECT, 1000, 1, true, "chapter 1"},
     {GAME, 15, 3, 1, EFFECT, 1000, 1, true, "chapter 2"},

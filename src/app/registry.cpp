@@ -6,17 +6,24 @@
 #include "cards/gamescreen.h"
 #include "core/loop.h"
 #include "core/screens.h"
+#include "core/display.h"
 #include "menus/exitpopups.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "menus/loading.h"
 #include "menus/menu.h"
 #include "menus/players.h"
 #include "menus/popups.h"
 #include "menus/splash.h"
+#include "meta/casino.h"
 #include "meta/map.h"
 #include "meta/maphints.h"
 #include "present/effects.h"
 #include "meta/shop.h"
+#include "meta/trophyroom.h"
+#include "meta/survey.h"
 #include "present/fonts.h"
+#include "present/notice.h"
 #include "present/resources.h"
 #include "present/sound.h"
 #include "present/texts.h"
@@ -41,6 +48,13 @@ void registerscreens() {
     });
     setscreenroutines(SCREEN_MAP, instadventuremap, showadventuremap, deletemapstuff_dynamic);
     setscreenroutines(SCREEN_STORY, inststory, showstory, deletestorystuff_dynamic);
+    // The trophy room shows its own background, which goes with it.
+    setscreenroutines(SCREEN_TROPHIES, insttrophyroom, showtrophyroom, [] {
+        deletetrophyroomstuff_dynamic();
+        deletegamebg_dynamic();
+    });
+    setscreenroutines(SCREEN_CASINO, instcasino, showcasino, deletecasinostuff_dynamic);
+    setscreenroutines(SCREEN_SURVEY, instsurveyscreen, showsurveyscreen, deletesurveystuff_dynamic);
     registerpopups();
     registergamescreen();
     wirehooks();
@@ -59,6 +73,11 @@ void registerpopups() {
     setpopuproutine(POPUP_MAPHINT, popupmaphint);
     setpopuproutine(POPUP_CASINOHINT, popupcasinohint);
     registershop();
+    setpopuproutine(POPUP_OPTIONS, popupoptions);
+    setpopuproutine(POPUP_INFO, popupabout);
+    setpopuproutine(POPUP_HELP, popuphelp);
+    // every opening starts the options' knobs undragged
+    popupopenhook = resetoptiondrag;
 }
 
 void wirehooks() {
@@ -68,8 +87,10 @@ void wirehooks() {
     loophooks.music = updatemusic;
     loophooks.overlay = [] {
         drawpauseoverlay();
+        drawnotice();
         drawpointer();
     };
+    displaychanged = reloadscreenbackground;
     fonthooks.popupfade = [] { return pop.popupfade; };
     effhooks.musicnote = storymusicnote;
 }

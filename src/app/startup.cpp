@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
+#include "core/display.h"
 #include "core/globals.h"
+#include "core/savestatus.h"
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
@@ -12,10 +14,17 @@
 #include "menus/menu.h"
 #include "menus/popups.h"
 #include "story/story.h"
+#include "meta/casino.h"
 #include "meta/map.h"
 #include "meta/shop.h"
+#include "meta/trophies.h"
+#include "meta/trophyroom.h"
+#include "meta/survey.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "present/effects.h"
 #include "present/fonts.h"
+#include "present/notice.h"
 #include "present/resources.h"
 #include "present/sound.h"
 #include "present/swimfish.h"
@@ -25,15 +34,58 @@ namespace {
 const char* const apptitle = "Tidewrack-Solitaire";
 }
 
-void makepath() {
-    std::string base = pf::appdatafolder();
-    std::string edition = core.surveyversion == 1 ? " Survey-v-0-0-24/" : "-v-0-0-24/";
-    core.userpath = base + "quillbarrow/" + std::string(apptitle) + edition;
-    if (pf::filetype(core.userpath) != 2) {
-        pf::createdir(core.userpath, true);
-        core.firststart = 1;
+namespace {
+
+// "settings.txt.tmpXXXXXX", "players3.ppp.tmpXXXXXX", "players3.ppp.bad2.tmpXXXXXX":
+// what a save killed between writing and renaming leaves behind.
+bool staletemp(const std::string& name) {
+    std::size_t at = name.rfind(".tmp");
+    if (at == std::string::npos || name.size() != at + 10) return false;
+    std::string base = name.substr(0, at);
+    if (base == "settings.txt") return true;
+    return base.rfind("players", 0) == 0 && base.find(".ppp") != std::string::npos;
+}
+
+}  // namespace
+
+void removestaletemps() {
+    if (!pf::folderwritable(core.userpath)) return;
+    for (const std::string& name : pf::listfolder(core.userpath)) {
+        if (!staletemp(name)) continue;
+        if (pf::deletefile(core.userpath + name)) pf::logline("removed stale temporary file " + name);
     }
+}
+
+void makepath() {
+    std::string edition = core.surveyversion == 1 ? " Survey-v-0-0-24/" : "-v-0-0-24/";
+    std::string tail = "quillbarrow/" + std::string(apptitle) + edition;
+    std::vector<std::string> bases = pf::appdatafolders();
+    // The first place that holds the game's folder or can be given one. A
+    // folder that exists is taken even when it cannot be written: it holds
+    // the player's progress (the saves then fail and say so).
+    std::string chosen;
+    for (const auto& b : bases) {
+        std::string dir = b + tail;
+        if (pf::filetype(dir) == 2) {
+            chosen = dir;
+            break;
+        }
+        if (pf::createdir(dir, true) && pf::folderwritable(dir)) {
+            chosen = dir;
+            core.firststart = 1;
+            break;
+        }
+        pf::logline("per-user folder cannot be made: " + dir);
+    }
+    if (chosen.empty()) {
+        chosen = bases.empty() ? tail : bases.front() + tail;
+        pf::logline("no usable per-user folder; progress cannot be saved");
+    } else if (!bases.empty() && chosen != bases.front() + tail) {
+        pf::logline("per-user folder falls back to " + chosen);
+    }
+    core.userpath = chosen;
     pf::logline("Userpath: " + core.userpath);
+    removestaletemps();
 }
 
 void loadall() {
@@ -42,21 +94,6 @@ void loadall() {
     loadplayers(core.firststart == 1 ? 9999 : 0);
     buildshopitems();
     loadmappoints();
-}
-
-// The window opens at 800 x 600 and shows the 1024 x 768 canvas scaled.
-void instgraphic() {
-    disp.gfxwidth = 1024;
-    disp.gfxheight = 768;
-    disp.windowwidth = 800;
-    disp.windowheight = 600;
-    disp.depth = 0;
-    pf::opengraphics(disp.windowwidth, disp.windowheight, 0, 60, 0);
-    pf::setvirtualres(disp.gfxwidth, disp.gfxheight);
-    pf::setwindowtitle(apptitle);
-    pf::setwindowicon(pf::filetype("icon32.ico") == 1 ? "icon32.ico" : "data/icon32.ico");
-    disp.midx = disp.gfxwidth / 2;
-    disp.midy = disp.gfxheight / 2;
 }
 
 void loadmaingraphics() {
@@ -77,6 +114,8 @@ void loadmaingraphics() {
     loadhudstuff();
     loadextrastuff();
     loadshopstuff();
+    loadtrophyimages();
+    loadnotice();
 }
 
 void instmain() {
@@ -92,7 +131,21 @@ void instmain() {
     pf::automidhandle(true);
     loadmaingraphics();
     registerscreens();
+    if (core.surveyversion == 1) loadsurveytexts();
     instintro(1);
+}
+
+bool gamepicturesmissing() {
+    // Without the pointer mask no click can land anywhere, and without the
+    // button pictures there is nothing to click: the game cannot be played.
+    const char* needed[] = {"data\\ui\\coll2.png", "data\\ui\\button1.png", "data\\ui\\popupsmall.png"};
+    for (const char* n : needed) {
+        if (pf::filetype(n) == 1) continue;
+        pf::showmessage(apptitle, std::string("The game's pictures are missing (") + pf::resolvepath(n) +
+                                      " not found). Please install Tidewrack-Solitaire again.");
+        return true;
+    }
+    return false;
 }
 
 bool startgame(pf::Backend backend) {
@@ -106,23 +159,37 @@ bool startgame(pf::Backend backend) {
     // Reading the settings sets the music volume the sound module ramps from.
     curmusicvolhook = [](int v) { snd.curmusicvol = v; };
     loadall();
+    pf::setemergencysave(savesuspended);
+    checkvideo();
     instgraphic();
     initsound();
+    if (gamepicturesmissing()) {
+        core.startfailed = 1;
+        return false;
+    }
     instmain();
     return true;
 }
 
 int runtidewrack() {
-    if (!startgame(pf::Backend::sdl)) return 0;
+    if (!startgame(pf::Backend::sdl)) {
+        // A second copy ends quietly; a game that cannot run says so in its status.
+        int status = core.startfailed ? 1 : 0;
+        pf::shutdown();
+        return status;
+    }
     mainloop();
+    if (core.surveyversion == 1) opensurveylink();
     pf::shutdown();
     return 0;
 }
 
 void resetgame() {
     resetcore();
+    resetdisplay();
     resetsettings();
     resetplayers();
+    resetsavestatus();
     resetsplash();
     resetresources();
     for (Img* i : {&uiimages.cursorimg, &uiimages.cursorglowimg, &uiimages.logoimg[1], &uiimages.logoimg[2], &uiimages.pauseimg})
@@ -132,9 +199,16 @@ void resetgame() {
     reseteffects();
     resetswimfish();
     resetfonts();
+    resetnotice();
     resettexts();
     resetsound();
     resetmap();
+    resettrophies();
+    resettrophyroom();
+    resetcasino();
+    resetsurvey();
+    resetoptions();
+    resethelp();
     resetcardgame();
     resetshop();
     resetplaystate();

@@ -37,16 +37,6 @@ namespace {
 
 constexpr int TOKENPICTURE = 5;
 
-// The bubbles are small and shared by every level with fish, so they load on
-// first use and stay.
-void loadorderimages() {
-    if (foimg.loaded) return;
-    foimg.loaded = true;
-    for (int t = 1; t <= 3; t++)
-        foimg.orderbubble[t] = loadimg("data\\fishes/orderbubble" + std::to_string(t) + ".png");
-    foimg.pofbubble = loadimg("data\\fishes/pofbubble.png");
-}
-
 void bubblering(float x, float y) {
     for (int k = 0; k < 10; k++)
         spawnbubble((int)(x + 30 * pf::cosdeg(36.0 * k)), (int)(y + 30 * pf::sindeg(36.0 * k)), 0);
@@ -138,6 +128,16 @@ void movetokens(float alpha) {
 }
 
 }  // namespace
+
+// The bubbles are small and shared by every level with fish, so they load on
+// first use and stay.
+void loadorderimages() {
+    if (foimg.loaded) return;
+    foimg.loaded = true;
+    for (int t = 1; t <= 3; t++)
+        foimg.orderbubble[t] = loadimg("data\\fishes/orderbubble" + std::to_string(t) + ".png");
+    foimg.pofbubble = loadimg("data\\fishes/pofbubble.png");
+}
 
 void drawfish() {
     loadorderimages();

@@ -33,6 +33,8 @@ extern FishOrderImages foimg;
 void serveorder(int n, int x, int y);  // a combo of n cards ended at (x, y)
 void drawfish();
 void freefishorderimages();  // the bubbles load again on next use
+// Loads the order bubbles once (the card game on first use, the help page too).
+void loadorderimages();
 
 void resetfishorders();  // flags and tokens; the pictures stay
 int ordertokensinuse();

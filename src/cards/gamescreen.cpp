@@ -123,8 +123,7 @@ void instgame() {
     sc.starlock = 0;
     gs.leveltick = 0;
     gs.levelclock = 0;
-    trophies.pendingtrophy = 0;
-    trophies.trophyshown = 0;
+    newtrophyvisit();
     playtrack(core.playlevel % 3 + 1);
     tut.tutorialpage = 0;
     tut = Tutorial{};
@@ -191,6 +190,13 @@ float clamp01(float v) { return std::max(0.0f, std::min(1.0f, v)); }
 // ---- the tick -----------------------------------------------------------------------------
 
 void showgame() {
+    // A level file that could not be used leaves an empty table: back to the
+    // map as soon as the fade that brought us here is over (asking during
+    // the entry itself would be undone by its fade-in).
+    if (cg.brokenlevel == 1 && fade.fadestate != 2) {
+        cg.brokenlevel = 2;
+        gotoscreen(screenexists(SCREEN_MAP) ? SCREEN_MAP : SCREEN_MENU, 0);
+    }
     setfadecolour();
     endtints();
     pf::setblend(BLEND_ALPHA);

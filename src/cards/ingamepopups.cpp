@@ -5,6 +5,8 @@
 #include "core/loop.h"
 #include "core/profiles.h"
 #include "core/screens.h"
+#include "menus/help.h"
+#include "menus/options.h"
 #include "menus/popups.h"
 #include "meta/map.h"
 #include "present/fonts.h"
@@ -23,9 +25,8 @@ void popupingame() {
     int midx = disp.midx;
     float t = popupsmall(midx, menutext(13, 1));
     drawtext(menutext(13, 2), midx, t + 285, 3, 8);
-    // help and options come with their own popups; without them the menu stays
-    if (button(midx + 82, t + 380, 3, 2, menutext(13, 7)) == BUTTON_CLICKED && popuproutine(POPUP_HELP)) switchpopup(POPUP_HELP);
-    if (button(midx - 82, t + 380, 3, 2, menutext(13, 6)) == BUTTON_CLICKED && popuproutine(POPUP_OPTIONS)) switchpopup(POPUP_OPTIONS);
+    if (button(midx + 82, t + 380, 3, 2, menutext(13, 7)) == BUTTON_CLICKED) openhelpfromlevel();
+    if (button(midx - 82, t + 380, 3, 2, menutext(13, 6)) == BUTTON_CLICKED) switchpopup(POPUP_OPTIONS);
     if (button(midx - 82, t + 450, 3, 2, menutext(13, 3)) == BUTTON_CLICKED) saveandleave(SCREEN_MAP);
     if (button(midx + 82, t + 450, 3, 2, menutext(13, 9)) == BUTTON_CLICKED) switchpopup(POPUP_RESTART);
     if (button(midx - 82, t + 520, 3, 2, menutext(13, 4)) == BUTTON_CLICKED) saveandleave(SCREEN_MENU);

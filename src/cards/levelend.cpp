@@ -173,12 +173,7 @@ void trophyshow() {
     }
     float target = c > 449 ? -600.0f : 0.0f;
     sc.trophyy -= (sc.trophyy - target) * 0.1f;
-    float x = (float)disp.midx, y = sc.trophyy;
-    drawimg(popimg.popupsmall, x, y);
-    drawtext(uppertext(menutext(18, 29)), x, y + 205, 3, 9);
-    drawimg(trophyimage(t), x, y + 340);
-    drawtextbox(menutext(18, 8 + t), x, y + 405, 250, 28, 3, 8);
-    if (button(x, y + 527, 3, 1, menutext(18, 31)) == BUTTON_CLICKED && c < 450) {
+    if (drawtrophypanel(t, sc.trophyy, 28, 527) && c < 450) {
         sc.trophyshow = 450;
         PlayS(SND_TURNUP, disp.midx);
     }
@@ -187,6 +182,19 @@ void trophyshow() {
         trophies.trophyshown = 1;
         pf::logline("trophyshow off");
     }
+}
+
+// What the continue button does, and the trophy-room button after a
+// trophy show: the result is stored before the screen changes.
+void finishwin(int screen) {
+    Profile& p = akt();
+    int level = core.aktlevel;
+    if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
+    winreset();
+    if (level >= 1 && level <= MAXLEVELS) p.levelstars[level] = sc.wonstars;
+    saveplayer(players.aktplayer);
+    if (screen == SCREEN_TROPHIES) gotoscreen(SCREEN_TROPHIES, 0);
+    else leavetomap();
 }
 
 void celebration(float bx, float by) {
@@ -261,14 +269,11 @@ void wonpresentation() {
         return;
     }
     float y = easebuttons();
-    if (button((float)disp.midx, y, 3, 1, gametext(8, 4)) == BUTTON_CLICKED) {
-        int level = core.aktlevel;
-        if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
-        winreset();
-        if (level >= 1 && level <= MAXLEVELS) p.levelstars[level] = sc.wonstars;
-        saveplayer(players.aktplayer);
-        leavetomap();
-    }
+    // With a new trophy the room that holds it is one click away.
+    bool room = sc.leveltrophy != 0 && screenexists(SCREEN_TROPHIES);
+    float x = room ? disp.midx - 90.0f : (float)disp.midx;
+    if (button(x, y, 3, 1, gametext(8, 4)) == BUTTON_CLICKED) finishwin(SCREEN_MAP);
+    else if (room && button(disp.midx + 90.0f, y, 3, 1, menutext(18, 1)) == BUTTON_CLICKED) finishwin(SCREEN_TROPHIES);
 }
 
 }  // namespace

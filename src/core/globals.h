@@ -10,7 +10,8 @@ struct CoreState {
     int prevscreen = 0;  // screen before the last entry routine ran
     int quitgame = 0;
     int firststart = 0;
-    int surveyversion = 0;  // build switch: 1 = survey edition
+    int startfailed = 0;  // the game cannot run (its pictures are missing)
+    int surveyversion = 0;  // build switch (set from TW_SURVEY at start): 1 = survey edition
     std::string userpath;
     int gamepause = -1;  // -1 running, 1 paused (overlay)
     int framecount = 0;

@@ -1,5 +1,6 @@
 #include "core/loop.h"
 
+#include "core/display.h"
 #include "core/globals.h"
 #include "core/profiles.h"
 #include "core/screens.h"
@@ -99,6 +100,7 @@ void getinput() {
     if (in.escdelay > 0) in.escdelay--;
     if (in.keyesc == 1 && in.escdelay == 0) in.escdelay = 30;
     if (in.keyf7 == 1 && loophooks.reloadtexts) loophooks.reloadtexts();
+    if (pf::keyhit(KEY_FULLSCREEN) > 0) togglefullscreenkey();
     // The splash and loading screens draw no popups: a close request there
     // ends the game at once instead of opening an exit popup nobody sees.
     if (pf::appterminate()) {

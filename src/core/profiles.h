@@ -97,12 +97,14 @@ extern SuspendLink suspendlink;
 
 // The file format on bytes, for the loader, the tests and the fuzz targets.
 std::string encodeprofile(const Profile& p);
-// False when the bytes are not a complete profile (short, over-long, bad name
-// length): the caller then recreates the file. On success every value that
-// indexes a table has been brought into its range (see checkprofile).
-bool decodeprofile(const std::string& bytes, Profile& p);
-// Brings values that other modules use as table indices into range; returns
-// how many values had to be changed.
+// False when the bytes cannot hold a profile (shorter than its integers): the
+// caller then recreates the file. A complete record whose name is cut short,
+// followed by junk or out of range is read as far as it goes and *repaired
+// says so. On success every value is in its working range (checkprofile).
+bool decodeprofile(const std::string& bytes, Profile& p, bool* repaired = nullptr);
+// Brings every value into the range the game can work with (table indices
+// into their tables, counters and positions into bounds that cannot
+// overflow); returns how many values had to be changed.
 int checkprofile(Profile& p);
 // Trims blanks and control characters (codes <= 32) from both ends.
 std::string trimname(const std::string& name);

@@ -6,6 +6,7 @@
 #include "core/filebytes.h"
 #include "core/globals.h"
 #include "core/profiles.h"
+#include "core/savestatus.h"
 #include "platform/platform.h"
 
 Settings settings;
@@ -88,11 +89,15 @@ void savesettings(int mode) {
     // disk never leaves a half-written settings file behind.
     pf::Stream* f = pf::writefilesafe(settingsfile());
     if (!f) {
-        pf::logline("cannot write " + settingsfile());
+        reportsavefailure("cannot write " + settingsfile());
         return;
     }
     for (int x : v) pf::writeline(f, std::to_string(x));
-    if (!pf::closefile(f)) pf::logline("writing " + settingsfile() + " failed, previous file kept");
+    if (!pf::closefile(f)) {
+        reportsavefailure("writing " + settingsfile() + " failed, previous file kept");
+        return;
+    }
+    reportsavesuccess();
 }
 
 void resetsettings() { settings = Settings{}; }

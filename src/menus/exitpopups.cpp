@@ -5,6 +5,7 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/survey.h"
 #include "meta/map.h"
 #include "present/fonts.h"
 #include "present/sound.h"
@@ -19,7 +20,8 @@ void popupexit() {
     if (button(midx + 82, t + 520, 3, 2, menutext(1, 5)) == BUTTON_CLICKED) {
         if (players.aktplayer > -1) saveplayer(players.aktplayer);
         stopmusic();
-        gotoscreen(SCREEN_QUIT, 0);
+        // the survey edition says goodbye on its closing screen first
+        gotoscreen(leavetarget(), 0);
     }
 }
 

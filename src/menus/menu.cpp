@@ -8,10 +8,12 @@
 #include "core/screens.h"
 #include "core/settings.h"
 #include "menus/exitpopups.h"
+#include "menus/help.h"
 #include "menus/loading.h"
 #include "menus/players.h"
 #include "menus/popups.h"
 #include "meta/map.h"
+#include "meta/trophyroom.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/fonts.h"
@@ -55,6 +57,7 @@ void entermenu() {
     pop.popupy = -768;
     core.gamepause = -1;
     core.menutick = 0;
+    help.helppage = 1;
     menu.menusidey = disp.gfxheight + 100;
     loadgamebg_dynamic(SCREEN_MENU, 0, 0);
     // From the map the title music simply runs on.

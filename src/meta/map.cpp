@@ -11,6 +11,8 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/casino.h"
+#include "meta/trophyroom.h"
 #include "platform/platform.h"
 #include "present/effects.h"
 #include "present/sound.h"

@@ -34,7 +34,13 @@ struct HeadlessState {
 };
 HeadlessState hs;
 
-constexpr int kDesktopW = 1920, kDesktopH = 1080;
+// The pretend desktop: kept apart from hs so that a test may set it before
+// the backend starts.
+struct HeadlessDesktop {
+    int w = 1920, h = 1080;
+    int frame = 30;
+};
+HeadlessDesktop desk;
 
 bool hstart() {
     hs = HeadlessState{};
@@ -45,6 +51,11 @@ bool hstart() {
 void hstop() {}
 
 bool hopengraphics(int w, int h, int depth, int hz, int flags) {
+    // Full screen covers the desktop, as the SDL backend's does.
+    if (depth != 0) {
+        w = desk.w;
+        h = desk.h;
+    }
     g.display.open = true;
     g.display.winw = w;
     g.display.winh = h;
@@ -56,19 +67,14 @@ bool hopengraphics(int w, int h, int depth, int hz, int flags) {
     return true;
 }
 
-bool hgfxmodeexists(int w, int h, int depth, int hz) {
-    static const int modes[][2] = {{640, 480},  {800, 600},  {1024, 600}, {1024, 768}, {1280, 720},
-                                   {1280, 768}, {1280, 800}, {1280, 1024}, {1366, 768}, {1600, 900},
-                                   {1920, 1080}};
-    for (auto& m : modes)
-        if (m[0] == w && m[1] == h) return true;
-    return false;
-}
+bool hgfxmodeexists(int w, int h, int, int) { return w > 0 && h > 0 && w <= desk.w && h <= desk.h; }
 
 void hdesktopsize(int& w, int& h) {
-    w = kDesktopW;
-    h = kDesktopH;
+    w = desk.w;
+    h = desk.h;
 }
+
+int hwindowframeheight() { return desk.frame; }
 
 void hwindowsize(int& w, int& h) {
     w = g.display.winw;
@@ -251,6 +257,7 @@ void hsetchannelpan(Channel c, float p) {
 
 const BackendOps headlessops = {
     hstart,          hstop,          hopengraphics,   hgfxmodeexists, hdesktopsize,    hwindowsize,
+    hwindowframeheight,
     hsetvirtualres,  hclearscreen,   hflipscreen,     hsetwindowtitle, hsetwindowicon, hminimisewindow,
     hwindowtological, hlogicaltowindow, hdrawimage,   hreleaseimage,  hpumpevents,     hmovepointer,
     hshowpointer,    hscreenshot,    hopenurl,        haudioavailable, hloadsound,     hfreesound,
@@ -262,6 +269,7 @@ void resetheadless() {
     hs.drawcalls.clear();
     hs.soundevents.clear();
     hs.urls.clear();
+    desk = HeadlessDesktop{};
 }
 
 }  // namespace detail
@@ -271,6 +279,11 @@ const std::vector<DrawCall>& drawcalls() { return detail::hs.drawcalls; }
 const std::vector<SoundEvent>& soundevents() { return detail::hs.soundevents; }
 void clearsoundevents() { detail::hs.soundevents.clear(); }
 const std::vector<std::string>& openedurls() { return detail::hs.urls; }
+void desktop(int w, int h, int frameheight) {
+    detail::desk.w = w;
+    detail::desk.h = h;
+    detail::desk.frame = frameheight;
+}
 void endchannel(Channel c) {
     if (detail::HeadlessChannel* ch = detail::chan(c)) {
         ch->playedus = detail::played(*ch);

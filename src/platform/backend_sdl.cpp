@@ -97,26 +97,31 @@ void updatesize() {
     if (sdl.window) SDL_GetWindowSize(sdl.window, &g.display.winw, &g.display.winh);
 }
 
-// The display is replaced as a whole; images keep their pixels and get new
-// textures the next time they are drawn.
-bool sopengraphics(int w, int h, int depth, int hz, int flags) {
-    if (!videoready()) return false;
-    releasetextures();
-    if (sdl.renderer) SDL_DestroyRenderer(sdl.renderer);
-    if (sdl.window) SDL_DestroyWindow(sdl.window);
-    sdl.renderer = nullptr;
-    sdl.window = nullptr;
-    sdl.rendergen++;
-    g.display.open = false;
+// The desktop the window is on (the first one before there is a window).
+bool desktopbounds(SDL_Rect& r) {
+    int i = sdl.window ? SDL_GetWindowDisplayIndex(sdl.window) : 0;
+    return SDL_GetDisplayBounds(i < 0 ? 0 : i, &r) == 0 && r.w > 0 && r.h > 0;
+}
 
-    Uint32 wflags = SDL_WINDOW_SHOWN;
-    if (depth != 0) wflags |= SDL_WINDOW_FULLSCREEN;
-    sdl.window = SDL_CreateWindow(sdl.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, wflags);
-    if (!sdl.window) return false;
-    if (depth != 0) {
-        SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, w, h, hz, nullptr}, got;
-        if (SDL_GetClosestDisplayMode(0, &want, &got)) SDL_SetWindowDisplayMode(sdl.window, &got);
+// A window the player can resize and maximise, or full screen as a
+// borderless window over the desktop; both sharp on HiDPI screens (the
+// renderer draws in the screen's own pixels).
+bool createdisplay(int w, int h, bool full) {
+    Uint32 wflags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    SDL_Rect desk;
+    if (full && desktopbounds(desk)) {
+        // Placed over the desktop already: without a window manager the
+        // full-screen request alone would leave the window where it is.
+        x = desk.x;
+        y = desk.y;
+        w = desk.w;
+        h = desk.h;
     }
+    if (full) wflags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    sdl.window = SDL_CreateWindow(sdl.title.c_str(), x, y, w, h, wflags);
+    if (!sdl.window) return false;
+    SDL_SetWindowMinimumSize(sdl.window, 320, 240);
     if (!usesoftware())
         sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!sdl.renderer) sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE);
@@ -125,7 +130,39 @@ bool sopengraphics(int w, int h, int depth, int hz, int flags) {
         sdl.window = nullptr;
         return false;
     }
+    sdl.rendergen++;
     sdl.vsync = -1;
+    return true;
+}
+
+// An open window changes in place: the renderer and every texture stay.
+void changedisplay(int w, int h, bool full) {
+    if (full) {
+        SDL_Rect desk;
+        if (!(SDL_GetWindowFlags(sdl.window) & SDL_WINDOW_FULLSCREEN) && desktopbounds(desk)) {
+            if (SDL_GetWindowFlags(sdl.window) & SDL_WINDOW_MAXIMIZED) SDL_RestoreWindow(sdl.window);
+            SDL_SetWindowPosition(sdl.window, desk.x, desk.y);
+            SDL_SetWindowSize(sdl.window, desk.w, desk.h);
+        }
+        SDL_SetWindowFullscreen(sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    SDL_SetWindowFullscreen(sdl.window, 0);
+    if (SDL_GetWindowFlags(sdl.window) & SDL_WINDOW_MAXIMIZED) SDL_RestoreWindow(sdl.window);
+    SDL_SetWindowSize(sdl.window, w, h);
+    SDL_SetWindowPosition(sdl.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+bool sopengraphics(int w, int h, int depth, int hz, int flags) {
+    if (!videoready()) return false;
+    guarddisplay();
+    bool full = depth != 0;
+    g.display.open = false;
+    if (sdl.window && sdl.renderer) {
+        changedisplay(w, h, full);
+    } else if (!createdisplay(w, h, full)) {
+        return false;
+    }
     sdl.clipvalid = false;
     ensurecanvas();
     applyicon();
@@ -134,32 +171,36 @@ bool sopengraphics(int w, int h, int depth, int hz, int flags) {
     g.display.depth = depth;
     updatesize();
     if (!g.display.logw) {
-        g.draw.vw = w;
-        g.draw.vh = h;
+        g.draw.vw = g.display.winw;
+        g.draw.vh = g.display.winh;
     }
     SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
     SDL_RenderClear(sdl.renderer);
     return true;
 }
 
+int displayindex() {
+    int i = sdl.window ? SDL_GetWindowDisplayIndex(sdl.window) : 0;
+    return i < 0 ? 0 : i;
+}
+
+// Full screen never switches the monitor's mode, so every size that fits
+// the desktop can be shown.
 bool sgfxmodeexists(int w, int h, int depth, int hz) {
-    if (!videoready()) return false;
-    if (depth == 0) {
-        SDL_DisplayMode dm;
-        return SDL_GetDesktopDisplayMode(0, &dm) == 0 && w <= dm.w && h <= dm.h;
-    }
-    int n = SDL_GetNumDisplayModes(0);
-    for (int i = 0; i < n; i++) {
-        SDL_DisplayMode dm;
-        if (SDL_GetDisplayMode(0, i, &dm) != 0) continue;
-        if (dm.w == w && dm.h == h && (hz == 0 || dm.refresh_rate == hz)) return true;
-    }
-    return false;
+    SDL_DisplayMode dm;
+    if (!videoready() || SDL_GetDesktopDisplayMode(displayindex(), &dm) != 0) return false;
+    return w > 0 && h > 0 && w <= dm.w && h <= dm.h;
+}
+
+int swindowframeheight() {
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (!sdl.window || SDL_GetWindowBordersSize(sdl.window, &top, &left, &bottom, &right) != 0) return 0;
+    return top + bottom;
 }
 
 void sdesktopsize(int& w, int& h) {
     SDL_DisplayMode dm;
-    if (videoready() && SDL_GetDesktopDisplayMode(0, &dm) == 0) {
+    if (videoready() && SDL_GetDesktopDisplayMode(displayindex(), &dm) == 0) {
         w = dm.w;
         h = dm.h;
     } else {
@@ -200,8 +241,15 @@ bool sflipscreen(int sync) {
         SDL_RenderSetClipRect(sdl.renderer, nullptr);
         SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
         SDL_RenderClear(sdl.renderer);
-        updatesize();
-        Letterbox lb = letterbox(g.display.winw, g.display.winh, sdl.canvasw, sdl.canvash);
+        // In the renderer's own pixels, which on a HiDPI screen are more
+        // than the window's units.
+        int ow = 0, oh = 0;
+        if (SDL_GetRendererOutputSize(sdl.renderer, &ow, &oh) != 0 || ow <= 0 || oh <= 0) {
+            updatesize();
+            ow = g.display.winw;
+            oh = g.display.winh;
+        }
+        Letterbox lb = letterbox(ow, oh, sdl.canvasw, sdl.canvash);
         SDL_Rect dst{lb.offx, lb.offy, int(std::lround(sdl.canvasw * lb.scalex)), int(std::lround(sdl.canvash * lb.scaley))};
         SDL_RenderCopy(sdl.renderer, sdl.canvas, nullptr, &dst);
     }
@@ -438,6 +486,8 @@ void pumpsdl() {
                 break;
             case SDL_KEYDOWN: {
                 int vk = vkof(e.key.keysym.sym);
+                // Alt+Enter is the desktop's full-screen shortcut, like F11.
+                if (vk == 13 && (e.key.keysym.mod & KMOD_ALT)) vk = 122;
                 if (vk == 0) break;
                 if (!e.key.repeat) g.input.keyhits[vk]++;
                 g.input.keydown[vk] = true;
@@ -447,6 +497,7 @@ void pumpsdl() {
             }
             case SDL_KEYUP: {
                 int vk = vkof(e.key.keysym.sym);
+                if (vk == 13) g.input.keydown[122] = false;
                 if (vk) g.input.keydown[vk] = false;
                 break;
             }
@@ -481,6 +532,7 @@ void pumpsdl() {
 
 const BackendOps sdlops = {
     sstart,          sstop,           sopengraphics,   sgfxmodeexists,  sdesktopsize,   swindowsize,
+    swindowframeheight,
     ssetvirtualres,  sclearscreen,    sflipscreen,     ssetwindowtitle, ssetwindowicon, sminimisewindow,
     swindowtological, slogicaltowindow, sdrawimage,    sreleaseimage,   pumpsdl,        smovepointer,
     sshowpointer,    sscreenshot,     launchurl,       saudioavailable, sloadsound,     sfreesound,

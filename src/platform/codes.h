@@ -31,4 +31,5 @@ enum KeyCode {
     KEY_F6 = 117,
     KEY_F7 = 118,
     KEY_F8 = 119,
+    KEY_F11 = 122,  // also Alt+Enter (the platform reports it so)
 };

@@ -75,8 +75,13 @@ void clearlog();
 Image* makeimage(int w, int h, const std::vector<std::uint8_t>& rgba, int cellw = 0, int cellh = 0);
 // One pixel of a frame as 0xRRGGBBAA; 0 outside the cell or for null.
 std::uint32_t pixel(const Image* img, int frame, int x, int y);
+// Every text handed to showmessage.
+const std::vector<std::string>& messages();
 // Headless backend: URLs handed to openurl (nothing is launched).
 const std::vector<std::string>& openedurls();
+// Headless backend: the desktop's size (1920 x 1080 until set; reset puts it
+// back) and the window frame's height (30).
+void desktop(int w, int h, int frameheight = 30);
 }  // namespace ctl
 
 }  // namespace pf

@@ -1,5 +1,6 @@
 // Lifetime, the backend switch, the draw state and the display services that
 // only forward to the backend.
+#include <csignal>
 #include <algorithm>
 #include <cmath>
 
@@ -56,6 +57,9 @@ using namespace detail;
 
 bool init(Backend b) {
     if (g.initialised) shutdown();
+    // Past a file-size limit a write should fail and be reported, not end
+    // the process in the middle of a save.
+    std::signal(SIGXFSZ, SIG_IGN);
     g.backend = b;
     // The clock, the seed and the data root survive: a harness sets them
     // before the game starts its backend.
@@ -85,6 +89,7 @@ bool opengraphics(int width, int height, int depth, int hertz, int flags) {
 bool gfxmodeexists(int width, int height, int depth, int hertz) { return ops().gfxmodeexists(width, height, depth, hertz); }
 void desktopsize(int& w, int& h) { ops().desktopsize(w, h); }
 void windowsize(int& w, int& h) { ops().windowsize(w, h); }
+int windowframeheight() { return ops().windowframeheight(); }
 void setvirtualres(int width, int height) {
     if (width <= 0 || height <= 0) return;
     g.display.logw = width;

@@ -1,5 +1,6 @@
 // Byte and text file streams, and the crash-safe write used for the
 // settings and the profiles.
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,11 +61,20 @@ void put(Stream* s, const void* data, size_t n) {
 
 Stream* readfile(const std::string& path) {
     std::string p = resolvepath(path);
-    std::FILE* f = std::fopen(p.c_str(), "rb");
-    if (!f) return nullptr;
+    // Opened without blocking and checked before any byte is read: a FIFO or
+    // a device under a save file's name must not hang the game.
+    int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
     struct stat st;
-    if (::fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(f);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    int fl = ::fcntl(fd, F_GETFL);
+    if (fl >= 0) ::fcntl(fd, F_SETFL, fl & ~O_NONBLOCK);
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) {
+        ::close(fd);
         return nullptr;
     }
     auto* s = new Stream;
@@ -215,6 +225,24 @@ bool deletefile(const std::string& path) {
     struct stat st;
     if (::stat(p.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
     return ::unlink(p.c_str()) == 0;
+}
+
+std::vector<std::string> listfolder(const std::string& path) {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(resolvepath(path).c_str());
+    if (!d) return names;
+    while (dirent* e = ::readdir(d)) {
+        std::string n = e->d_name;
+        if (n != "." && n != "..") names.push_back(n);
+    }
+    ::closedir(d);
+    return names;
+}
+
+bool folderwritable(const std::string& path) {
+    std::string p = resolvepath(path);
+    struct stat st;
+    return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(p.c_str(), W_OK | X_OK) == 0;
 }
 
 long filesize(const std::string& path) {

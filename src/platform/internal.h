@@ -83,6 +83,7 @@ struct BackendOps {
     bool (*gfxmodeexists)(int w, int h, int depth, int hz);
     void (*desktopsize)(int& w, int& h);
     void (*windowsize)(int& w, int& h);
+    int (*windowframeheight)();
     void (*setvirtualres)(int w, int h);
     void (*clearscreen)();
     bool (*flipscreen)(int sync);
@@ -126,6 +127,8 @@ struct Letterbox {
 Letterbox letterbox(int winw, int winh, int logw, int logh);
 
 void launchurl(const std::string& url);
+// Installs the handler for a lost X display once SDL's video is up.
+void guarddisplay();
 void resetheadless();
 
 // Clock in microseconds: real or virtual.

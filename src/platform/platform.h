@@ -33,10 +33,20 @@ void shutdown();
 Backend backend();
 
 // ---- display and frame -----------------------------------------------------
+// depth 0 opens a window of width x height that the player may resize and
+// maximise; any other depth opens full screen: a borderless window over the
+// whole desktop (the monitor's mode is never switched), in which the logical
+// canvas is scaled and letterboxed. An open window is reused, so images keep
+// their textures and the window its place.
 bool opengraphics(int width, int height, int depth, int hertz, int flags);
+// A full-screen mode exists when it fits the desktop (depth and refresh do
+// not matter: the desktop's own are used); a window when it fits too.
 bool gfxmodeexists(int width, int height, int depth, int hertz);
 void desktopsize(int& w, int& h);
-void windowsize(int& w, int& h);  // size of the window's drawable area now
+void windowsize(int& w, int& h);  // size of the window's client area now, in pointer units
+// Height the window manager adds around a window (title bar and frame); 0
+// when it is not known.
+int windowframeheight();
 void setvirtualres(int width, int height);
 void virtualres(int& w, int& h);
 void clearscreen();
@@ -84,8 +94,9 @@ double sindeg(double deg);
 double cosdeg(double deg);
 
 // ---- input -----------------------------------------------------------------
-// Virtual key codes: 8 Backspace, 13 Enter, 27 Escape, 32 Space, 112..119 F1..F8,
-// 37..40 arrows, 46 Delete, 48..57 digits, 65..90 letters.
+// Virtual key codes: 8 Backspace, 13 Enter, 27 Escape, 32 Space, 112..123 F1..F12,
+// 37..40 arrows, 46 Delete, 48..57 digits, 65..90 letters. Alt+Enter, the
+// desktop's full-screen shortcut, arrives as F11 (122) and never as Enter.
 int keyhit(int vk);
 bool keydown(int vk);
 int getchar();  // next typed character (code point), 0 if none
@@ -105,6 +116,11 @@ bool quitsignalled();
 std::vector<int> appevents();
 void logline(const std::string& text);
 void openurl(const std::string& url);
+// Logs the text and shows it in a window of the desktop's own (SDL backend),
+// readable without any of the game's pictures or fonts.
+void showmessage(const std::string& title, const std::string& text);
+// What the game saves when it must end at once (the display went away).
+void setemergencysave(void (*save)());
 
 // ---- audio -----------------------------------------------------------------
 bool audioavailable();
@@ -145,11 +161,17 @@ int filetype(const std::string& path);  // 0 missing, 1 file, 2 directory
 bool createdir(const std::string& path, bool recurse);
 bool deletefile(const std::string& path);
 long filesize(const std::string& path);  // -1 when missing
+std::vector<std::string> listfolder(const std::string& path);  // names, no "." or ".."
+bool folderwritable(const std::string& path);  // an existing folder we may create files in
 
 // ---- system ----------------------------------------------------------------
 // The roaming application-data folder with a trailing "/", or "" when it
 // cannot be resolved ($XDG_DATA_HOME, else ~/.local/share).
 std::string appdatafolder();
+// Where the per-user folder may live, best first: $XDG_DATA_HOME,
+// $HOME/.local/share, the account's home/.local/share, a folder of this user
+// under $TMPDIR or /tmp. Each ends in "/".
+std::vector<std::string> appdatafolders();
 // Holds a system-wide named lock for the life of the process; false when
 // another process holds it already.
 bool singleinstance(const std::string& name);

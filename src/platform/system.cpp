@@ -1,5 +1,6 @@
 // The progress log, the per-user folder, the single-instance lock and the
 // browser hand-off.
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cstdint>
 #include <set>
 
 #include "platform/internal.h"
@@ -35,6 +37,26 @@ void logline(const std::string& text) {
     std::fflush(stdout);
     if (sys.log.size() >= kLogKeep) sys.log.erase(sys.log.begin(), sys.log.begin() + kLogKeep / 2);
     sys.log.push_back(text);
+}
+
+std::vector<std::string> appdatafolders() {
+    std::vector<std::string> out;
+    auto add = [&](std::string dir) {
+        if (dir.empty() || dir[0] != '/') return;
+        if (dir.back() != '/') dir += '/';
+        for (const auto& o : out)
+            if (o == dir) return;
+        out.push_back(dir);
+    };
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg) add(xdg);
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/') add(std::string(home) + "/.local/share");
+    // The account's own home, for a session whose HOME is unset or wrong.
+    if (passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) add(std::string(pw->pw_dir) + "/.local/share");
+    const char* tmp = std::getenv("TMPDIR");
+    add(std::string(tmp && tmp[0] == '/' ? tmp : "/tmp") + "/tidewrack-" + std::to_string(unsigned(::getuid())));
+    return out;
 }
 
 std::string appdatafolder() {
@@ -66,7 +88,12 @@ bool singleinstance(const std::string& name) {
     if (fd < 0) return true;  // cannot tell: let the game run
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
-    std::string key = name + "-" + std::to_string(unsigned(::getuid()));
+    // One lock per user and per-user data folder: two games that cannot
+    // share a save file (a harness or a test with its own data folder) do not
+    // block each other, while a second copy on the same saves is refused.
+    std::uint32_t h = 2166136261u;  // FNV-1a: the same key from every build
+    for (unsigned char c : appdatafolder()) h = (h ^ c) * 16777619u;
+    std::string key = name + "-" + std::to_string(unsigned(::getuid())) + "-" + std::to_string(h);
     size_t n = std::min(key.size(), sizeof addr.sun_path - 1);
     std::memcpy(addr.sun_path + 1, key.data(), n);
     socklen_t len = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + n);

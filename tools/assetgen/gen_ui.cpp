@@ -459,7 +459,8 @@ void makesign() {
 }
 
 // The trophy room's frame: a wooden beam over the top with its lower edge at
-// y 80, and one along the bottom.
+// y 80, and one along the bottom. Symmetric, as the room draws each strip
+// once more mirrored.
 void makeframes() {
     for (int w : {1024, 1280, 1366}) {
         Rng rng(w);
@@ -467,13 +468,13 @@ void makeframes() {
         dropshadow(up, [&](cairo_t* cr) { cairo_rectangle(cr, -20, -20, w + 40, 100); }, 4, 8, 0.4);
         boardpanel(up.cr, -20, -20, w + 40, 100, 14, rng, 2);
         ropeline(up.cr, 0, 74, w, 74, 8);
-        for (int x = 60; x < w; x += 240) rivet(up.cr, x, 30, 7);
+        for (int k = 0; k <= w / 240; k++) rivet(up.cr, 60 + k * (w - 120.0) / (w / 240), 30, 7);
         save(up, "ui/ui-up-" + std::to_string(w) + ".png");
         Canvas down = canvas(w, 110);
         dropshadow(down, [&](cairo_t* cr) { cairo_rectangle(cr, -20, 14, w + 40, 120); }, -4, 8, 0.4);
         boardpanel(down.cr, -20, 14, w + 40, 120, 14, rng, 2);
         ropeline(down.cr, 0, 20, w, 20, 8);
-        for (int x = 60; x < w; x += 240) rivet(down.cr, x, 70, 7);
+        for (int k = 0; k <= w / 240; k++) rivet(down.cr, 60 + k * (w - 120.0) / (w / 240), 70, 7);
         save(down, "ui/ui-down-" + std::to_string(w) + ".png");
     }
 }

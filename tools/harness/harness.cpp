@@ -87,6 +87,9 @@ int main(int argc, char** argv) {
     // A fresh per-user folder unless one is given: runs never touch the
     // player's own saves.
     if (userdir.empty()) userdir = (fs::temp_directory_path() / ("twharness-" + std::to_string(getpid()))).string();
+    // The game takes only an absolute XDG_DATA_HOME: a relative one would
+    // send it to the player's real folder.
+    userdir = fs::absolute(userdir).lexically_normal().string();
     setenv("XDG_DATA_HOME", userdir.c_str(), 1);
     if (backendname == "sdl") {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -109,6 +112,7 @@ int main(int argc, char** argv) {
     int ww = width, wh = 768;
     if (!window.empty() && std::sscanf(window.c_str(), "%dx%d", &ww, &wh) != 2) return usage();
     disp.gfxwidth = width;
+    disp.gfxheight = 768;
     disp.windowwidth = ww;
     disp.windowheight = wh;
     pf::opengraphics(ww, wh, 0, 60, 0);
