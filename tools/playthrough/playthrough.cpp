@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "cards/autoplay.h"
+#include "cards/cardgame.h"
 #include "core/globals.h"
 #include "core/loop.h"
 #include "core/screens.h"
@@ -169,57 +171,6 @@ std::vector<Card> cards(const State& s) {
 }
 
 // ---- the solver's choice of move, from what is on the table ------------------
-bool fits(int value, int akt) {
-    if (value == 1) return akt == 2 || akt == 13;
-    if (value == 13) return akt == 1 || akt == 12;
-    if (value >= 2 && value <= 12) return akt == value + 1 || akt == value - 1;
-    return false;
-}
-
-constexpr int T_HELPER = 21, T_TOOL = 23, T_FISHSLAP = 24, T_BONUS = 26;
-
-struct Seen {
-    int slot, value, stack, layer;
-    bool known;
-};
-
-struct Search {
-    std::vector<Seen> c;
-    std::vector<char> gone;
-    int nodes = 0, best = -1, bestfirst = 0;
-};
-
-bool isfree(const Search& s, int k) {
-    for (size_t j = 0; j < s.c.size(); j++)
-        if (!s.gone[j] && (int)j != k && s.c[j].stack == s.c[k].stack && s.c[j].layer > s.c[k].layer) return false;
-    return true;
-}
-
-// The longest run in sight, the cards it uncovers and the stacks it clears.
-void dfs(Search& s, int akt, bool wild, int len, int uncovered, int cleared, int first) {
-    s.nodes++;
-    int score = 100 * len + 8 * uncovered + 30 * cleared;
-    if (score > s.best) {
-        s.best = score;
-        s.bestfirst = first;
-    }
-    if (s.nodes > 4000) return;
-    for (size_t k = 0; k < s.c.size(); k++) {
-        if (s.gone[k] || !s.c[k].known || !isfree(s, (int)k)) continue;
-        const Seen& c = s.c[k];
-        if (!(c.value == 0 || wild || fits(c.value, akt))) continue;
-        s.gone[k] = 1;
-        int freed = 0, left = 0;
-        for (size_t j = 0; j < s.c.size(); j++) {
-            if (s.gone[j] || s.c[j].stack != c.stack) continue;
-            left++;
-            if (isfree(s, (int)j)) freed++;
-        }
-        dfs(s, c.value == 0 ? akt : c.value, c.value == 0, len + 1, uncovered + freed, cleared + (left == 0),
-            first ? first : c.slot);
-        s.gone[k] = 0;
-    }
-}
 
 // A tool is best played once every card under its obstacle is free: a card
 // still covered when the tool goes keeps its obstacle for good.
@@ -246,28 +197,27 @@ const Card* choosecard(const State& st, const std::vector<Card>& cs, bool lastre
         return std::find(playable.begin(), playable.end(), std::make_pair(c.x, c.y)) != playable.end();
     };
     int akt = st.num("aktvalue");
-    Search s;
+    std::vector<SeenCard> seen;
     for (const auto& c : cs) {
         if (!c.layout) continue;
-        if (c.type == T_HELPER || c.type == T_TOOL || c.type == T_BONUS) {
+        if (c.type == CT_HELPER || c.type == CT_TOOL || c.type == CT_BONUS) {
             // they only add to the run: take them when they can go (a tool
             // when its obstacle's cards are free)
-            bool take = c.type != T_TOOL || toolurgency(cs, c.param) >= (lastresort ? 1 : 2);
+            bool take = c.type != CT_TOOL || toolurgency(cs, c.param) >= (lastresort ? 1 : 2);
             if (!c.locked && isplayable(c) && take) return &c;
-            s.c.push_back({c.slot, -1, c.stack, c.layer, false});
+            seen.push_back({c.slot, -1, c.stack, c.layer, false});
             continue;
         }
         bool known = !c.locked && (c.open || c.face == 1);
-        s.c.push_back({c.slot, c.type == T_FISHSLAP ? 0 : c.type, c.stack, c.layer, known});
+        seen.push_back({c.slot, c.type == CT_FISHSLAP ? 0 : c.type, c.stack, c.layer, known});
     }
-    s.gone.assign(s.c.size(), 0);
-    dfs(s, akt, false, 0, 0, 0, 0);
+    int first = bestrunstart(seen, akt, false);
     for (const auto& c : cs)
-        if (c.slot == s.bestfirst && isplayable(c)) return &c;
+        if (c.slot == first && isplayable(c)) return &c;
     // what the search could not see (a wild top card, an extra at work):
     // any card the table lets go, the tools last
     for (const auto& c : cs)
-        if (c.layout && isplayable(c) && c.type != T_TOOL) return &c;
+        if (c.layout && isplayable(c) && c.type != CT_TOOL) return &c;
     if (lastresort)
         for (const auto& c : cs)
             if (c.layout && isplayable(c)) return &c;
