@@ -42,7 +42,8 @@ constexpr int RUNBOUND = 4000000;      // the whole journey
 constexpr int LASTLEVEL = 74;
 constexpr int STORIES = 21;
 constexpr int LOSELEVEL = 2;           // lost on purpose once, then retried
-constexpr int SUSPENDLEVEL = 4;        // left through the in-level menu once, then resumed
+constexpr int SUSPENDLEVEL = 4;
+constexpr int HELPLEVEL = 5, OPTIONSLEVEL = 6;  // help and options opened from the in-level menu        // left through the in-level menu once, then resumed
 constexpr const char* PLAYERNAME = "Rover";
 
 std::string screenname(int id) {
@@ -249,6 +250,9 @@ struct Bot {
     int stablesbought = 0;
     int lostlevels[LASTLEVEL + 2] = {};
     FILE* progress = nullptr;
+    int wantpopup = 0;
+    bool helpseen = false, optionsseen = false;
+    std::vector<int> popupsseen;
     long calls = 0, recordedcalls = 0;  // maintick calls, those already in the script
 };
 
@@ -416,7 +420,17 @@ void ongame(const State& s, int tick) {
         if (bs.size() >= 3) click(tick, bs[2].x, bs[2].y, 60);
         return;
     }
+    if (popup == POPUP_INGAMEMENU && bot.wantpopup != 0) {
+        // help (first button) or options (second), each once
+        auto bs = activebuttons(s);
+        size_t k = bot.wantpopup == POPUP_HELP ? 0 : 1;
+        if (bs.size() > k) click(tick, bs[k].x, bs[k].y, 60);
+        (bot.wantpopup == POPUP_HELP ? bot.helpseen : bot.optionsseen) = true;
+        bot.wantpopup = 0;
+        return;
+    }
     if (popup != 0) {
+        if (popup == POPUP_HELP || popup == POPUP_OPTIONS) bot.popupsseen.push_back(popup);
         answerpopup(s, tick);
         return;
     }
@@ -460,6 +474,11 @@ void ongame(const State& s, int tick) {
     if (level == SUSPENDLEVEL && !bot.suspended && bot.movesinlevel >= 2) {
         bot.suspended = true;
         bot.suspendcards = (int)cs.size();
+        key(tick, "esc", 40);
+        return;
+    }
+    if (bot.movesinlevel >= 1 && ((level == HELPLEVEL && !bot.helpseen) || (level == OPTIONSLEVEL && !bot.optionsseen))) {
+        bot.wantpopup = level == HELPLEVEL ? POPUP_HELP : POPUP_OPTIONS;
         key(tick, "esc", 40);
         return;
     }
@@ -672,6 +691,11 @@ int main(int argc, char** argv) {
         std::string stars = s.str("stars");
         for (size_t l = 0; l < stars.size(); l++)
             if (stars[l] == '0') fail("level " + std::to_string(l + 1) + " has no star");
+        for (int id : {POPUP_HELP, POPUP_OPTIONS})
+            if (std::find(bot.popupsseen.begin(), bot.popupsseen.end(), id) == bot.popupsseen.end())
+                fail("popup " + std::to_string(id) + " (" + popupname(id) + ") never opened from the in-level menu");
+        if (!bot.lostonce) fail("level " + std::to_string(LOSELEVEL) + " was never lost and retried");
+        if (!bot.resumed) fail("level " + std::to_string(SUSPENDLEVEL) + " was never suspended and resumed");
         for (int n = 1; n <= STORIES; n++)
             if ((int)bot.storiesseen.size() < n || bot.storiesseen[n - 1] != n) {
                 fail("the stories were not shown in order 1..21");
@@ -692,6 +716,12 @@ int main(int argc, char** argv) {
     std::fprintf(out, "  stars       %d of %d\n", stars, 3 * LASTLEVEL);
     std::fprintf(out, "  pearls      %d earned, %d spent, %d held\n", bot.pearlsearned, bot.pearlsspent, s.num("pearls"));
     std::fprintf(out, "  trophies    %d\n", s.num("trophies"));
+    auto seenpopup = [](int id) {
+        return std::find(bot.popupsseen.begin(), bot.popupsseen.end(), id) != bot.popupsseen.end();
+    };
+    std::fprintf(out, "  popups      help %s, options %s (from the in-level menu)\n",
+                 seenpopup(POPUP_HELP) ? "opened and closed" : "NOT OPENED",
+                 seenpopup(POPUP_OPTIONS) ? "opened and closed" : "NOT OPENED");
     std::fprintf(out, "  stories     %zu shown\n", bot.storiesseen.size());
     std::fprintf(out, "  input       %d clicks, %d draws from the pile, %d new piles bought\n", bot.clicks, bot.draws,
                 bot.stablesbought);
