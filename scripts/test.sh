@@ -29,6 +29,11 @@ echo "== reliability: saves under kill -9, full and read-only disks, damaged fil
 SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=offscreen \
   rungroup build/reliability.log build/tests/twtests --gtest_filter="$(echo "$RELIABILITY" | sed 's/[^|]*/*&*/g; s/|/:/g')"
 
+echo "== playthrough"
+# The whole journey, a new player to the last story, played on the headless
+# backend; a failure keeps its input as a harness script in build/playthrough-failure.
+build/tools/playthrough/twplaythrough --userdir "$(mktemp -d)" --keep build/playthrough-failure --wall 300 --quiet
+
 echo "== packaging"
 # The screenshots of the metainfo, then the install and the .deb, from a tree
 # configured for /usr as a distribution package is.

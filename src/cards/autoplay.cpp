@@ -12,14 +12,8 @@
 
 namespace {
 
-// What the player can see of one card, for looking ahead within a run.
-struct Seen {
-    int slot, value, stack, layer;  // value 0: the fishslap card (fits anything)
-    bool known;                      // face up, or turning up once free
-};
-
 struct Search {
-    std::vector<Seen> cards;
+    std::vector<SeenCard> cards;
     std::vector<char> gone;
     int nodes = 0;
     int bestscore = -1;
@@ -43,7 +37,7 @@ void dfs(Search& s, int aktvalue, bool wild, int len, int uncovered, int cleared
     if (s.nodes > 4000) return;
     for (size_t k = 0; k < s.cards.size(); k++) {
         if (s.gone[k] || !s.cards[k].known || !isfree(s, (int)k)) continue;
-        const Seen& c = s.cards[k];
+        const SeenCard& c = s.cards[k];
         if (!(c.value == 0 || wild || fitsvalue(c.value, aktvalue))) continue;
         s.gone[k] = 1;
         int freed = 0, left = 0;
@@ -91,7 +85,7 @@ int toolurgency(int tool) {
 // The best first card of the run in sight, 0 when drawing is better.
 int choose(bool lastresort) {
     const Profile& p = akt();
-    Search s;
+    std::vector<SeenCard> seen;
     for (int i = 1; i <= MAXCARDS; i++) {
         const CardSlot& c = p.card[i];
         if (!islayoutcard(i)) continue;
@@ -100,23 +94,28 @@ int choose(bool lastresort) {
             // obstacle looks like the obstacle, so the player leaves it)
             bool take = c.cardtype != CT_TOOL || toolurgency(c.cardparam) >= (lastresort ? 1 : 2);
             if (c.cardlock == 0 && cardfits(i) && take) return i;
-            s.cards.push_back({i, -1, c.cardstack, c.cardlayer, false});  // blocks what lies below
+            seen.push_back({i, -1, c.cardstack, c.cardlayer, false});  // blocks what lies below
             continue;
         }
         bool locked = c.cardlock != 0;
         bool known = !locked && (c.cardshown || c.cardflip != 0 || c.cardopen);
         int v = c.cardtype == CT_FISHSLAP ? 0 : c.cardtype;
-        s.cards.push_back({i, v, c.cardstack, c.cardlayer, known});
+        seen.push_back({i, v, c.cardstack, c.cardlayer, known});
     }
-    s.gone.assign(s.cards.size(), 0);
-    int aktvalue = p.aktvalue;
-    bool wild = p.aktcard == AKT_FISHSLAP;
-    dfs(s, aktvalue, wild, 0, 0, 0, 0);
-    if (s.bestfirst && !cardfits(s.bestfirst)) return 0;  // not clickable yet (still turning)
-    return s.bestfirst;
+    int first = bestrunstart(seen, p.aktvalue, p.aktcard == AKT_FISHSLAP);
+    if (first && !cardfits(first)) return 0;  // not clickable yet (still turning)
+    return first;
 }
 
 }  // namespace
+
+int bestrunstart(const std::vector<SeenCard>& cards, int aktvalue, bool wild) {
+    Search s;
+    s.cards = cards;
+    s.gone.assign(s.cards.size(), 0);
+    dfs(s, aktvalue, wild, 0, 0, 0, 0);
+    return s.bestfirst;
+}
 
 AutoResult autoplay(int level, int seed, bool newstable) {
     AutoResult r;

@@ -3,6 +3,8 @@
 // animations' waiting (moves take their ticks on a virtual clock).
 #pragma once
 
+#include <vector>
+
 struct AutoResult {
     bool won = false;
     int points = 0;
@@ -15,3 +17,13 @@ struct AutoResult {
 // the random seed (pf::ctl::fixedseed) to `seed`, so a game can be replayed.
 // newstable: the player starts holding a bought new stable (item 21).
 AutoResult autoplay(int level, int seed, bool newstable);
+
+// What a player can see of one card, for looking ahead within a run.
+struct SeenCard {
+    int slot, value, stack, layer;  // value 0: the fishslap card (fits anything), -1 blocks only
+    bool known;                      // face up, or turning up once free
+};
+// The first card of the best run in sight (length, cards uncovered, stacks
+// cleared), 0 when none: the automatic player's choice, also taken by the
+// playthrough bot from what the table shows.
+int bestrunstart(const std::vector<SeenCard>& cards, int aktvalue, bool wild);

@@ -11,6 +11,7 @@
 
 PopupState pop;
 PopupImages popimg;
+DrawnButtons drawnbuttons;
 PopupRoutine popupopenhook = nullptr;
 
 namespace {
@@ -303,10 +304,16 @@ int button(float x, float y, int style, int layer, const std::string& label) {
     pf::setcolour(r, r, r);
     pf::setalpha(a);
     pf::setscale(1, 1);
+    if (drawnbuttons.tick != core.framecount) {
+        drawnbuttons.tick = core.framecount;
+        drawnbuttons.count = 0;
+    }
+    if (drawnbuttons.count < MAXDRAWNBUTTONS) drawnbuttons.b[++drawnbuttons.count] = {x, y, layer, state};
     return state;
 }
 
 void resetpopups() {
+    drawnbuttons = DrawnButtons{};
     freepopupgraphics();
     pop = PopupState{};
     popimg = PopupImages{};

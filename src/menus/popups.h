@@ -16,6 +16,20 @@ struct PopupState {
 };
 extern PopupState pop;
 
+// The buttons drawn in the last frame that drew any (where a player could
+// click): read by the tools that play the game from outside.
+constexpr int MAXDRAWNBUTTONS = 40;
+struct DrawnButton {
+    float x = 0, y = 0;
+    int layer = 0, state = 0;
+};
+struct DrawnButtons {
+    int tick = -1;  // frame they were drawn in
+    int count = 0;
+    DrawnButton b[MAXDRAWNBUTTONS + 1] = {};
+};
+extern DrawnButtons drawnbuttons;
+
 constexpr int MAXBUTTONSTYLE = 26;
 constexpr int MAXPOPUPID = 700;
 

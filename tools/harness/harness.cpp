@@ -22,6 +22,7 @@
 #include "meta/map.h"
 #include "platform/control.h"
 #include "platform/platform.h"
+#include "gamestate.h"
 #include "script.h"
 
 namespace fs = std::filesystem;
@@ -38,69 +39,6 @@ void takeshot() {
         shotfailed = true;
     }
     pendingshot.clear();
-}
-
-// Logical pointer position -> window pixel that the game maps back to it.
-void pointerto(int lx, int ly) {
-    int ww = 0, wh = 0;
-    pf::windowsize(ww, wh);
-    int bx = ww > 0 ? lx * ww / disp.gfxwidth : lx, by = wh > 0 ? ly * wh / disp.gfxheight : ly;
-    int bestx = bx, besty = by, bestd = 1 << 30;
-    for (int dx = -3; dx <= 3; dx++)
-        for (int dy = -3; dy <= 3; dy++) {
-            int gx = 0, gy = 0;
-            scalepointer(bx + dx, by + dy, gx, gy);
-            int d = std::abs(gx - lx) + std::abs(gy - ly);
-            if (d < bestd) {
-                bestd = d;
-                bestx = bx + dx;
-                besty = by + dy;
-            }
-        }
-    pf::ctl::pointer(bestx, besty);
-}
-
-void dump(const std::vector<std::string>& what) {
-    std::ostringstream o;
-    o << "dump tick=" << core.framecount << " screen=" << core.screen << " prevscreen=" << core.prevscreen
-      << " fadestate=" << fade.fadestate << " fadelevel=" << fade.fadelevel << " mx=" << in.mx << " my=" << in.my
-      << " popup=" << pop.popup << " gamepause=" << core.gamepause << " debugmode=" << core.debugmode
-      << " aktplayer=" << players.aktplayer;
-    if (haveplayer()) {
-        const Profile& p = akt();
-        o << " name=\"" << p.playername << "\" maxlevel=" << p.maxlevel << " sellevel=" << p.sellevel
-          << " pearls=" << p.pearls << " totalpoints=" << p.totalpoints << " ingame=" << p.ingame;
-    }
-    // On the card game: the table as a player sees it, in 1024 layout pixels
-    // (what uiclick takes), so scripts can aim at cards and compare deals.
-    if (core.screen == 12 && haveplayer()) {
-        const Profile& p = akt();
-        o << " points=" << sc.points << " gamestat=" << cg.gamestat << " gameresult=" << cg.gameresult
-          << " endseq=" << sc.endseq << " stablecount=" << p.stablecount << " aktvalue=" << p.aktvalue
-          << " stabletop=" << stabletopx() - disp.uixoff + 48 << "," << cg.stabley + 71 << " cards=";
-        bool first = true;
-        for (int i = 1; i <= MAXCARDS; i++) {
-            const CardSlot& c = p.card[i];
-            if (c.cardtype <= 0) continue;
-            o << (first ? "" : ";") << i << ":" << c.cardtype << "/" << c.cardface << "/" << c.cardsuit << "@"
-              << c.cardx + 48 << "," << c.cardy + 71 << (c.cardopen ? "o" : "c");
-            first = false;
-        }
-        o << " playable=";
-        first = true;
-        for (int i = 1; i <= MAXCARDS; i++) {
-            if (!cg.cardplayable[i]) continue;
-            o << (first ? "" : ";") << p.card[i].cardx + 48 << "," << p.card[i].cardy + 71;
-            first = false;
-        }
-    }
-    if (core.screen == 13) {
-        const MapState& m = mapstate;
-        o << " aktmap=" << m.aktmap << " mapscroll=" << (int)m.mapscroll << " unlockanim=" << m.unlockanim
-          << " unlocklevel=" << m.unlocklevel << " hoverlevel=" << m.hoverlevel;
-    }
-    for (const auto& w : what) o << " " << w;
-    pf::logline(o.str());
 }
 
 int usage() {
@@ -227,7 +165,7 @@ int main(int argc, char** argv) {
                 pendingshot.replace(at, 2, std::to_string(width));
             running = tick();
         } else if (c.op == "dump") {
-            dump(a);
+            pf::logline(dumpline(a));
         } else if (c.op == "log") {
             pf::logline("harness: " + a[0]);
         } else if (c.op == "quit") {
