@@ -418,7 +418,26 @@ void risingbubble(Effect& e, int s, float a0) {
 
 float scenealpha() { return effhooks.scenealpha ? effhooks.scenealpha() : 1.0f; }
 
+namespace {
+void freeeffectimages() {
+    for (Img* set : {effimg.glb, effimg.star, effimg.bubblecolor, effimg.glo})
+        for (int i = 1; i <= 9; i++) freeimg(set[i]);
+    for (int i = 1; i <= 3; i++) {
+        freeimg(effimg.cardpart[i]);
+        freeimg(effimg.plantpart[i]);
+    }
+    for (int i = 1; i <= 2; i++) freeimg(effimg.shell[i]);
+    for (Img* i : {&effimg.question, &effimg.extracardglow, &effimg.lamplight, &effimg.oilsplat, &effimg.sleepmark,
+                   &effimg.glower, &effimg.deepsealight, &effimg.glowstar, &effimg.sparkle, &effimg.sparkleblue,
+                   &effimg.starimg, &effimg.bubble, &effimg.pointsstar, &effimg.bigstar})
+        freeimg(*i);
+}
+}  // namespace
+
 void loadeffects() {
+    // Loading again (a test that starts the game twice) must not leak the
+    // pictures of the first load.
+    freeeffectimages();
     auto n = [](int i) { return std::to_string(i); };
     for (int i = 1; i <= 9; i++) {
         effimg.glb[i] = loadimg("data\\effects\\glb" + n(i) + ".png");
