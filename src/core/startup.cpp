@@ -49,9 +49,10 @@ void instgraphic() {
     disp.windowwidth = 800;
     disp.windowheight = 600;
     disp.depth = 0;
+    // The title first: the window is born with it.
+    pf::setwindowtitle(apptitle);
     pf::opengraphics(disp.windowwidth, disp.windowheight, 0, 60, 0);
     pf::setvirtualres(disp.gfxwidth, disp.gfxheight);
-    pf::setwindowtitle(apptitle);
     pf::setwindowicon(pf::filetype("icon32.ico") == 1 ? "icon32.ico" : "data/icon32.ico");
     disp.midx = disp.gfxwidth / 2;
     disp.midy = disp.gfxheight / 2;

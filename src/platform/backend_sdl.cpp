@@ -4,9 +4,12 @@
 #include <SDL2/SDL_image.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/internal.h"
 #include "platform/sdlshared.h"
@@ -36,6 +39,7 @@ void ensurecanvas() {
                                        g.display.logw, g.display.logh);
         if (!sdl.canvas) return;
         SDL_SetTextureScaleMode(sdl.canvas, SDL_ScaleModeLinear);
+        sdl.canvasnearest = false;
         sdl.canvasw = g.display.logw;
         sdl.canvash = g.display.logh;
     }
@@ -80,6 +84,51 @@ bool usesoftware() {
     return drv && (std::strcmp(drv, "offscreen") == 0 || std::strcmp(drv, "dummy") == 0);
 }
 
+// A GL that draws on the CPU (Mesa's llvmpipe and softpipe, the old swrast,
+// a virtual machine's software GL) is slower than SDL's own blitters and keeps
+// tens of megabytes and a thread per core busy: it counts as no GPU.
+bool cpuemulation(const char* glrenderer) {
+    if (!glrenderer) return true;
+    std::string r(glrenderer);
+    for (char& c : r) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* word : {"llvmpipe", "softpipe", "swrast", "software", "lavapipe", "swiftshader"})
+        if (r.find(word) != std::string::npos) return true;
+    return false;
+}
+
+bool realgpu(SDL_Renderer* r) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(r, &info) != 0 || !info.name) return false;
+    if (std::strcmp(info.name, "software") == 0) return false;
+    if (std::strncmp(info.name, "opengl", 6) != 0) return true;
+    // The renderer's context is current right after its creation.
+    using GetString = const unsigned char* (*)(unsigned int);
+    auto getstring = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (!getstring) return false;
+    constexpr unsigned int GL_RENDERER_NAME = 0x1F01;
+    const char* name = reinterpret_cast<const char*>(getstring(GL_RENDERER_NAME));
+    sdl.glrenderer = name ? name : "";
+    return !cpuemulation(name);
+}
+
+// The accelerated renderer only on a real GPU, found out once per run; else
+// SDL's software renderer presenting straight into the window's framebuffer
+// (with framebuffer acceleration on it would present through a GL texture,
+// CPU emulated again). Vsync is asked for once, at creation.
+SDL_Renderer* makerenderer() {
+    Uint32 vsync = virtualclockon() ? 0 : SDL_RENDERER_PRESENTVSYNC;
+    sdl.vsync = vsync ? 1 : 0;
+    if (!usesoftware() && sdl.gpu != 0) {
+        SDL_Renderer* r = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | vsync);
+        if (r && sdl.gpu < 0) sdl.gpu = realgpu(r) ? 1 : 0;
+        if (r && sdl.gpu == 1) return r;
+        if (r) SDL_DestroyRenderer(r);
+        if (!r) sdl.gpu = 0;
+    }
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE | vsync);
+}
+
 void applyicon() {
     if (!sdl.window || sdl.iconpath.empty()) return;
     SDL_Surface* icon = IMG_Load(resolvepath(sdl.iconpath).c_str());
@@ -114,15 +163,12 @@ bool sopengraphics(int w, int h, int depth, int hz, int flags) {
         SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, w, h, hz, nullptr}, got;
         if (SDL_GetClosestDisplayMode(0, &want, &got)) SDL_SetWindowDisplayMode(sdl.window, &got);
     }
-    if (!usesoftware())
-        sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!sdl.renderer) sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE);
+    sdl.renderer = makerenderer();
     if (!sdl.renderer) {
         SDL_DestroyWindow(sdl.window);
         sdl.window = nullptr;
         return false;
     }
-    sdl.vsync = -1;
     sdl.clipvalid = false;
     ensurecanvas();
     applyicon();
@@ -200,6 +246,13 @@ bool sflipscreen(int sync) {
         updatesize();
         Letterbox lb = letterbox(g.display.winw, g.display.winh, sdl.canvasw, sdl.canvash);
         SDL_Rect dst{lb.offx, lb.offy, int(std::lround(sdl.canvasw * lb.scalex)), int(std::lround(sdl.canvash * lb.scaley))};
+        // A whole multiple of the canvas needs no filtering: each pixel
+        // becomes a block, as sharp as the canvas and far cheaper.
+        bool whole = dst.w % sdl.canvasw == 0 && dst.h % sdl.canvash == 0 && dst.w / sdl.canvasw == dst.h / sdl.canvash;
+        if (whole != sdl.canvasnearest) {
+            SDL_SetTextureScaleMode(sdl.canvas, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+            sdl.canvasnearest = whole;
+        }
         SDL_RenderCopy(sdl.renderer, sdl.canvas, nullptr, &dst);
     }
     SDL_RenderPresent(sdl.renderer);
@@ -252,16 +305,29 @@ void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
     wy = lb.offy + int(std::lround(float(ly) * lb.scaley));
 }
 
+// Textures are made in the canvas's own format, so that the software
+// renderer's blits need no conversion of every pixel.
 SDL_Texture* textureof(Image* img) {
     if (img->texture && img->texgen == sdl.rendergen) return static_cast<SDL_Texture*>(img->texture);
-    SDL_Texture* t = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, img->sheetw,
+    if (!redecode(img)) return nullptr;
+    SDL_Texture* t = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img->sheetw,
                                        img->sheeth);
     if (!t) return nullptr;
-    SDL_UpdateTexture(t, nullptr, img->rgba.data(), img->sheetw * 4);
+    std::vector<std::uint8_t> argb(img->rgba.size());
+    SDL_ConvertPixels(img->sheetw, img->sheeth, SDL_PIXELFORMAT_RGBA32, img->rgba.data(), img->sheetw * 4,
+                      SDL_PIXELFORMAT_ARGB8888, argb.data(), img->sheetw * 4);
+    SDL_UpdateTexture(t, nullptr, argb.data(), img->sheetw * 4);
     img->texture = t;
     img->texgen = sdl.rendergen;
     sdl.textured.insert(img);
+    dropdecoded(img);
     return t;
+}
+
+// A picture loaded while a renderer exists becomes its texture at once and
+// gives up its decoded copy.
+void sadoptimage(Image* img) {
+    if (sdl.renderer) textureof(img);
 }
 
 SDL_BlendMode blendof(int mode) {
@@ -283,10 +349,13 @@ void sdrawimage(Image* img, float x, float y, int frame) {
         SDL_RenderSetClipRect(sdl.renderer, &sdl.clip);
         sdl.clipvalid = true;
     }
-    SDL_SetTextureBlendMode(tex, blendof(d.blend));
-    SDL_SetTextureColorMod(tex, Uint8(d.r), Uint8(d.g), Uint8(d.b));
     float a = std::clamp(d.alpha, 0.0f, 1.0f);
-    SDL_SetTextureAlphaMod(tex, Uint8(std::lround(a * 255.0f)));
+    Uint8 alpha = Uint8(std::lround(a * 255.0f));
+    // An opaque picture blended at full alpha is a plain copy.
+    int blend = d.blend == 3 && img->opaque && alpha == 255 ? 2 : d.blend;
+    SDL_SetTextureBlendMode(tex, blendof(blend));
+    SDL_SetTextureColorMod(tex, Uint8(d.r), Uint8(d.g), Uint8(d.b));
+    SDL_SetTextureAlphaMod(tex, alpha);
 
     SDL_Rect src{img->cellx[size_t(frame)], img->celly[size_t(frame)], img->w, img->h};
     float ax = std::fabs(d.sx), ay = std::fabs(d.sy);
@@ -482,7 +551,7 @@ const BackendOps sdlops = {
     swindowtological, slogicaltowindow, sdrawimage,    sreleaseimage,   pumpsdl,        smovepointer,
     sshowpointer,    sscreenshot,     launchurl,       saudioavailable, sloadsound,     sfreesound,
     sstartsound,     sallocchannel,   sstopchannel,    spausechannel,   sresumechannel, schannelplaying,
-    ssetchannelvolume, ssetchannelpan,
+    ssetchannelvolume, ssetchannelpan,  sadoptimage,
 };
 
 }  // namespace detail

@@ -117,13 +117,18 @@ static bool wavenow() { return settings.wavebg != -1 && core.aktlevel != 52 && c
 
 // 192 strips of four rows, each pushed sideways on a sine that advances one
 // degree per tick and four degrees per strip: the water seems to ripple.
+// The strips are copied 1:1 (a stretched copy costs twenty times as much);
+// where a strip pushed sideways would uncover the screen's edge, the same
+// strip unpushed goes underneath, so the edge never shows black.
 static void drawwave(Img strips, float x, float yoff) {
+    int half = pf::imagewidth(strips) / 2;
+    bool edges = x - half > -3.5f || x + half < disp.gfxwidth + 3.5f;
     for (int i = 0; i < 192; i++) {
         float d = float(3.0 * pf::sindeg(core.framecount + 4.0 * i));
-        pf::setscale(1.004f, 1);
-        drawimgframe(strips, x + d, float(4 * i) + yoff, i, 192);
+        float y = float(4 * i) + yoff;
+        if (edges && (x + d - half > 0 || x + d + half < disp.gfxwidth)) drawimgframe(strips, x, y, i, 192);
+        drawimgframe(strips, x + d, y, i, 192);
     }
-    pf::setscale(1, 1);
 }
 
 void drawgamebg(float shift) {
