@@ -109,7 +109,7 @@ void loadmaingraphics() {
     loadeffects();
     loadfishset();
     loadcardstuff();
-    loadstorycharacters();
+    loadstorybubble();
     loadalltexts();
     loadhudstuff();
     loadextrastuff();

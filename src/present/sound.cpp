@@ -180,7 +180,7 @@ void stopendlesschannel_story() {
 void playmusic(const std::string& path, int loop) {
     stopmusic();
     release(snd.musicsound);
-    snd.musicsound = pf::loadsound("data\\" + path, loop ? 1 : 0);
+    snd.musicsound = pf::loadsound("data\\" + path, (loop ? 1 : 0) | pf::SOUND_STREAM);
     if (!snd.musicsound) {
         pf::logline("Musikfehler: " + path);
         return;
@@ -198,7 +198,7 @@ void loadgamemusic() {
         for (int m = 1; m < n; m++)
             if (trackset[set][m - 1] == k) snd.gametracks[n] = snd.gametracks[m];
         if (!snd.gametracks[n])
-            snd.gametracks[n] = pf::loadsound("data\\/music/ingame" + std::to_string(k) + ".ogg", 0);
+            snd.gametracks[n] = pf::loadsound("data\\/music/ingame" + std::to_string(k) + ".ogg", pf::SOUND_STREAM);
     }
 }
 
