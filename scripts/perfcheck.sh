@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real game under Xvfb a few times and prints, as medians of the
-# runs: the time from launch to the titled window, the resident memory on the
-# menu and in a level (all of it, and the game's own heap and anonymous
-# memory without the shared libraries' pages), and the CPU the whole process
-# burns per second on the menu, the adventure map and a level.
+# runs: the time from launch to the titled window and to its first frame, the
+# resident memory on the menu and in a level (all of it, and the game's own
+# heap and anonymous memory without the shared libraries' pages), and the CPU
+# the whole process burns per second on the menu, the adventure map and a
+# level.
 # usage: bash scripts/perfcheck.sh [RUNS] [GAME]   (default 3, build/tidewrack)
 # CPU is user + system time of every thread from /proc/PID/stat, so a loaded
 # machine changes the wall time but hardly the figures.
@@ -71,6 +72,14 @@ for r in $(seq "$runs"); do
     t1=$(msnow)
     wid=$(xdotool search --pid "$pid" 2>/dev/null | tail -1 || true)
     echo $((t1 - t0)) >>"$tmp/window"
+    # The first frame: the window's first pixel that is not black (the splash
+    # fades in, so this is its first, darkest frame).
+    until [ -n "$wid" ] && import -window "$wid" -depth 8 gray:- 2>/dev/null |
+            python3 -c 'import sys; sys.exit(0 if any(sys.stdin.buffer.read()) else 1)'; do
+        [ $(( $(msnow) - t0 )) -lt 20000 ] || break
+        [ -n "$wid" ] || wid=$(xdotool search --pid "$pid" 2>/dev/null | tail -1 || true)
+    done
+    echo $(( $(msnow) - t0 )) >>"$tmp/frame"
     # The menu comes after the splash pages and the loading screen.
     sleep 22
     cpuover "$pid" 5 >>"$tmp/cpumenu"
@@ -93,6 +102,7 @@ done
 
 printf 'runs: %s, game: %s\n' "$runs" "$game"
 printf 'titled window after launch:   %6s ms\n' "$(median <"$tmp/window")"
+printf 'first frame after launch:     %6s ms\n' "$(median <"$tmp/frame")"
 printf 'resident, menu (all / own):   %6s / %s MB\n' "$(( $(median <"$tmp/rssmenu") / 1024 ))" "$(( $(median <"$tmp/ownmenu") / 1024 ))"
 printf 'resident, level (all / own):  %6s / %s MB\n' "$(( $(median <"$tmp/rsslevel") / 1024 ))" "$(( $(median <"$tmp/ownlevel") / 1024 ))"
 printf 'CPU, menu / map / level:      %6s / %s / %s %% of a core\n' "$(median <"$tmp/cpumenu")" "$(median <"$tmp/cpumap")" "$(median <"$tmp/cpulevel")"

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -168,6 +169,22 @@ bool realgpu(SDL_Renderer* r) {
     return !cpuemulation(name);
 }
 
+// A GPU shows itself as a device node: a DRM render node or card (Mesa's and
+// most drivers), NVIDIA's own nodes, or the virtual GPU of a Windows host.
+// Without any of them GL could only be emulated on the CPU, and finding that
+// out would load the emulation (a third of a second and tens of megabytes).
+bool gpudevicepresent() {
+    std::error_code ec;
+    for (const char* dir : {"/dev/dri"})
+        for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
+            std::string n = e.path().filename().string();
+            if (n.rfind("renderD", 0) == 0 || n.rfind("card", 0) == 0) return true;
+        }
+    for (const char* node : {"/dev/nvidia0", "/dev/nvidiactl", "/dev/dxg"})
+        if (std::filesystem::exists(node, ec)) return true;
+    return false;
+}
+
 // The accelerated renderer only on a real GPU, found out once per run; else
 // SDL's software renderer presenting straight into the window's framebuffer
 // (with framebuffer acceleration on it would present through a GL texture,
@@ -175,6 +192,7 @@ bool realgpu(SDL_Renderer* r) {
 SDL_Renderer* makerenderer() {
     Uint32 vsync = virtualclockon() ? 0 : SDL_RENDERER_PRESENTVSYNC;
     sdl.vsync = vsync ? 1 : 0;
+    if (sdl.gpu < 0 && !gpudevicepresent()) sdl.gpu = 0;
     if (!usesoftware() && sdl.gpu != 0) {
         SDL_Renderer* r = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | vsync);
         if (r && sdl.gpu < 0) sdl.gpu = realgpu(r) ? 1 : 0;
