@@ -1168,6 +1168,8 @@ int main(int argc, char** argv) {
         for (int page = 1; page <= MAPPAGES; page++)
             if (!bot.shopdone[page]) fail("the shop was never visited on map page " + std::to_string(page));
         if (bot.extratouse) fail("extra " + std::to_string(bot.extratouse) + " was bought but never played");
+        if (bot.extrasused == 0) fail("no extra from the shop was ever played");
+        if (bot.refillsseen == 0) fail("no helper refill from the shop was ever seen on the helpers bar");
         // every entrance played out, in the profile as the bot counted
         auto plays = pairs(s.str("casinoplays"));
         if (plays.empty()) fail("the profile has no casino entrances");
