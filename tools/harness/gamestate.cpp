@@ -146,7 +146,7 @@ std::string dumpline(const std::vector<std::string>& what) {
             first = false;
         }
     }
-    if (core.screen == 13 && haveplayer()) {
+    if (core.screen == SCREEN_MAP && haveplayer()) {
         // the casino entrances of the page, where they hang beside their nodes
         const MapState& m = mapstate;
         const int page = std::clamp(m.aktmap, 1, MAPSHOWNPAGES);
@@ -182,10 +182,10 @@ std::string dumpline(const std::vector<std::string>& what) {
           << " pickwait=" << c.pickwait << " bet=" << c.bet << " wintime=" << c.wintime << " losetime=" << c.losetime
           << " gamedone=" << c.gamedone << " leaving=" << c.leaving << " gamesleft=" << casinogamesleft() << " shells=";
         for (int i = 1; i <= CASINOSHELLS; i++)
-            o << (i > 1 ? ";" : "") << int(c.shell[i].x + disp.uixoff) << "," << int(550 + c.shell[i].lift);
+            o << (i > 1 ? ";" : "") << int(c.shell[i].x + disp.uixoff) << "," << int(CASINOSHELLY + c.shell[i].lift);
         // the cookie only while a lifted shell shows it
         const CasinoShell& k = c.shell[std::clamp(c.cookieshell, 1, CASINOSHELLS)];
-        if (k.lift < -20) o << " cookieat=" << int(k.x + disp.uixoff) << "," << 553;
+        if (k.lift < -20) o << " cookieat=" << int(k.x + disp.uixoff) << "," << CASINOSHELLY + 3;
     }
     if (core.screen == SCREEN_TROPHIES) o << " roomclock=" << room.clock << " roompage=" << room.page << " roomfrom=" << room.from;
     if (core.screen == SCREEN_STORY)

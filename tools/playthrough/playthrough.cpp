@@ -25,6 +25,7 @@
 #include "core/screens.h"
 #include "gamestate.h"
 #include "menus/popupids.h"
+#include "meta/trophies.h"
 #include "platform/control.h"
 #include "platform/platform.h"
 #include "script.h"
@@ -58,9 +59,9 @@ constexpr int SCREENW = 1024, SCREENH = 768;
 // The map's top bar: the shop's and the trophy room's hot spots.
 constexpr int SHOPSPOTX = 100, SHOPSPOTY = 40, ROOMSPOTX = SCREENW - 183, ROOMSPOTY = 40;
 // Trophies the journey earns whatever the luck of the deals: the casino's
-// two (55 games, more than 999 pearls won) and the star totals it passes.
-constexpr int TROPHY_CASINOPEARLS = 8, TROPHY_CASINOGAMES = 9;
-constexpr int TROPHY_STARS[3][2] = {{16, 60}, {17, 120}, {18, 200}};
+// two (55 games, more than 999 pearls won) and the star totals it passes,
+// with the lowest total of each.
+constexpr int TROPHY_STARS[3][2] = {{TROPHY_STARS60, 60}, {TROPHY_STARS120, 120}, {TROPHY_STARS200, 200}};
 constexpr int STARSLACK = 9;           // the total must pass a bound by this much for its trophy to be due
 
 std::string screenname(int id) {
@@ -593,7 +594,7 @@ void onmap(const State& s, int tick) {
         // the trophy room from the map, once a trophy waits to be unlocked there
         auto won = pairs(s.str("trophylist"));
         bool fresh = false;
-        for (auto [t, st] : won) fresh = fresh || (t <= 18 && st == 1);
+        for (auto [t, st] : won) fresh = fresh || (t <= TROPHY_ROOMLAST && st == 1);
         if (!bot.roomfrommap && bot.roomfromgame && fresh) {
             move(tick, ROOMSPOTX, ROOMSPOTY);
             click(tick, ROOMSPOTX, ROOMSPOTY, 60);
@@ -701,7 +702,7 @@ void onroom(const State& s, int tick) {
     }
     if (s.num("roomclock") < ROOMWAIT) return;
     for (auto [t, st] : pairs(s.str("trophylist")))
-        if (t <= 18 && st < 20) {
+        if (t <= TROPHY_ROOMLAST && st < TROPHYSETTLED) {
             fail("trophy room: trophy " + std::to_string(t) + " is still locked (state " + std::to_string(st) +
                  ") after the celebration");
             return;
@@ -1148,6 +1149,16 @@ int main(int argc, char** argv) {
     State s = parse(last);
     double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
 
+    // the trophies the journey must have won
+    auto won = pairs(s.str("trophylist"));
+    std::vector<int> due;
+    if (bot.casinodue[0] >= 2) due.push_back(TROPHY_CASINOPEARLS);
+    if (bot.casinodue[1] >= 2) due.push_back(TROPHY_CASINOGAMES);
+    for (int k = 0; k < 3; k++) {
+        int wins = 0, from = TROPHY_STARS[k][1] + STARSLACK, below = k < 2 ? TROPHY_STARS[k + 1][1] : 1 << 30;
+        for (int total : bot.starsatwins) wins += total >= from && total < below;
+        if (wins >= 4) due.push_back(TROPHY_STARS[k][0]);
+    }
     // the profile at the end
     if (bot.failure.empty()) {
         if (s.num("maxlevel") <= LASTLEVEL) fail("maxlevel is " + s.str("maxlevel") + ", not past 74");
@@ -1187,17 +1198,6 @@ int main(int argc, char** argv) {
         // the trophy room, both ways in
         if (!bot.roomfrommap) fail("the trophy room was never opened from the map");
         if (!bot.roomfromgame) fail("the trophy room was never opened from a level's end");
-        // the trophies the journey must have won
-        auto won = pairs(s.str("trophylist"));
-        std::vector<int> due;
-        if (bot.casinodue[0] >= 2) due.push_back(TROPHY_CASINOPEARLS);
-        if (bot.casinodue[1] >= 2) due.push_back(TROPHY_CASINOGAMES);
-        for (const auto& t : TROPHY_STARS) {
-            int wins = 0;
-            for (size_t k = 0; k < bot.starsatwins.size(); k++)
-                wins += bot.starsatwins[k] >= t[1] + STARSLACK && (t[0] == 18 || bot.starsatwins[k] < TROPHY_STARS[t[0] - 15][1]);
-            if (wins >= 4) due.push_back(t[0]);
-        }
         for (int t : due)
             if (!won.count(t)) fail("trophy " + std::to_string(t) + " was earned on the journey but is not in the profile");
         // the balance: where it started, plus what came in, less what went out
@@ -1221,15 +1221,24 @@ int main(int argc, char** argv) {
                       "              new piles %d), %d held\n",
                  bot.earnedlevels + bot.casinowon + bot.gift, bot.earnedlevels, bot.casinowon, bot.gift,
                  bot.shopspent + bot.casinobets + bot.spentlevels, bot.shopspent, bot.casinobets, bot.spentlevels, s.num("pearls"));
-    std::string shoplines;
-    for (const auto& l : bot.shoplog) shoplines += (shoplines.empty() ? "" : "; ") + l;
+    // the shop, a line a page
+    std::string shoplines, lastpage;
+    for (const auto& l : bot.shoplog) {
+        std::string page = l.substr(0, l.find(':'));
+        shoplines += page == lastpage ? ", " + l.substr(page.size() + 2) : (shoplines.empty() ? "" : "\n              ") + l;
+        lastpage = page;
+    }
     std::fprintf(out, "  shop        %s\n", shoplines.empty() ? "never visited" : shoplines.c_str());
     std::fprintf(out, "  aids        %d extras played, %d helpers played, %d refills seen on the bar\n", bot.extrasused,
                  bot.helpersused, bot.refillsseen);
     std::fprintf(out, "  casino      %zu entrances, %d games (%d won, %d lost on purpose), %d pearls bet, %d won\n",
                  bot.casinosvisited.size(), bot.chipspressed, bot.casinowins, bot.casinolosses, bot.casinobets, bot.casinowon);
     std::fprintf(out, "  trophies    %d (%s), trophy room %d visits (from the map %s, from a level's end %s)\n", s.num("trophies"),
-                 s.str("trophylist").c_str(), bot.roomvisits, bot.roomfrommap ? "yes" : "NO", bot.roomfromgame ? "yes" : "NO");
+                 (s.str("trophylist") + [&] {
+                     std::string d;
+                     for (int t : due) d += (d.empty() ? "; due " : ",") + std::to_string(t);
+                     return d;
+                 }()).c_str(), bot.roomvisits, bot.roomfrommap ? "yes" : "NO", bot.roomfromgame ? "yes" : "NO");
     auto seenpopup = [](int id) {
         return std::find(bot.popupsseen.begin(), bot.popupsseen.end(), id) != bot.popupsseen.end();
     };
