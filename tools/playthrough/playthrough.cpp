@@ -595,7 +595,8 @@ void onmap(const State& s, int tick) {
         auto won = pairs(s.str("trophylist"));
         bool fresh = false;
         for (auto [t, st] : won) fresh = fresh || (t <= TROPHY_ROOMLAST && st == 1);
-        if (!bot.roomfrommap && bot.roomfromgame && fresh) {
+        // (or, failing that, on the last page anyway)
+        if (!bot.roomfrommap && bot.roomfromgame && (fresh || s.num("aktmap") == MAPPAGES)) {
             move(tick, ROOMSPOTX, ROOMSPOTY);
             click(tick, ROOMSPOTX, ROOMSPOTY, 60);
             return;
