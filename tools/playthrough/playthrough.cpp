@@ -670,6 +670,11 @@ void oncasino(const State& s, int tick) {
     }
     bool idle = reveal == 0 && shuffle == 0 && pick == 0 && s.num("wintime") == 0 && s.num("losetime") == 0;
     if (!idle || s.num("bet") != 0 || s.num("gamesleft") <= 0 || bot.expect != 0) return;
+    if (bot.casinovisitgames >= CASINOGAMESEACH) {
+        fail("casino: the entrance beside level " + std::to_string(bot.casinolevel) + " still shows " + s.str("gamesleft") +
+             " games left after its " + std::to_string(CASINOGAMESEACH) + " games");
+        return;
+    }
     // the three chips, left to right, on the row above the table's edge
     std::vector<Button> chips;
     for (const auto& b : buttons(s))
