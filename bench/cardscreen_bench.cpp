@@ -81,6 +81,6 @@ void BM_ShowgameBusyLevel(benchmark::State& state) {
     state.counters["effects"] = effectsinuse();
     pf::shutdown();
 }
-BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
 
 }  // namespace
