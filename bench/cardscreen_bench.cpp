@@ -83,4 +83,17 @@ void BM_ShowgameBusyLevel(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
 
+// The same level as a player mostly sees it: the deal over, only the effects
+// the game itself makes.
+void BM_ShowgamePlainLevel(benchmark::State& state) {
+    if (!busylevel()) {
+        state.SkipWithError("the offscreen renderer or the level is not available");
+        return;
+    }
+    for (auto _ : state) maintick();
+    state.counters["effects"] = effectsinuse();
+    pf::shutdown();
+}
+BENCHMARK(BM_ShowgamePlainLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
+
 }  // namespace
