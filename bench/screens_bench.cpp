@@ -3,6 +3,8 @@
 // the process, the renderer's and the mixer's included.
 #include <benchmark/benchmark.h>
 
+#include "benchgame.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -21,30 +23,7 @@
 
 namespace {
 
-// The resident pictures loaded as at start-up, a player on level 10.
-bool opengame() {
-    pf::shutdown();
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (!pf::init(pf::Backend::sdl)) return false;
-    resetgame();
-    pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
-    pf::ctl::fixedseed(true, 5);
-    pf::ctl::virtualclock(true, 1000);
-    pf::ctl::softwarerenderer(true);
-    instgraphic();
-    core.maintimer = pf::createtimer(50);
-    core.sectimer = pf::createtimer(1);
-    pf::automidhandle(true);
-    loadmaingraphics();
-    registerscreens();
-    settings.wavebg = 1;
-    players.aktplayer = 1;
-    akt() = Profile{};
-    akt().maxlevel = akt().sellevel = 10;
-    core.playlevel = 10;
-    return true;
-}
+bool opengame() { return opensoftwaregame(10); }
 
 void ticks(benchmark::State& state, int warmup) {
     for (int k = 0; k < warmup; k++) maintick();
