@@ -16,6 +16,7 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "present/sound.h"
 #include "gamescreen_fixture.h"
 #include "testutil.h"
 
@@ -337,6 +338,63 @@ TEST_F(Screen, ActiveItemsPanelOnlyForItemsTwentyThreeToTwentyNine) {
         drawactiveitems();
         EXPECT_EQ(drawn("black.png") > 0, c.shown) << c.item;
     }
+}
+
+TEST_F(Screen, CardometerRisesFromUnderTheStable) {
+    enter(2);
+    EXPECT_FLOAT_EQ(hud.meterx, disp.midx + 40.0f);
+    EXPECT_FLOAT_EQ(hud.metery, disp.gfxheight + 100.0f);
+    while (cg.gamestat != 2 && gs.leveltick < 400) frame();
+    ASSERT_EQ(cg.gamestat, 2);
+    // on its way up it never comes in from the left edge: every place it is
+    // drawn lies between its start and the stable (give or take the first
+    // tick's step, taken before the stable has told it where to go)
+    int target = stabletopx() + 48;
+    float lo = std::min(disp.midx + 40.0f, (float)target) - 10, hi = std::max(disp.midx + 40.0f, (float)target) + 10;
+    int shown = 0;
+    for (int t = 0; t < 60; t++) {
+        frame();
+        for (const auto& d : pf::ctl::drawcalls())
+            if (d.img == hudimg.cardometer) {
+                shown++;
+                EXPECT_GE(d.x, lo) << "tick " << t;
+                EXPECT_LE(d.x, hi) << "tick " << t;
+            }
+    }
+    EXPECT_GT(shown, 40);
+    EXPECT_NEAR(hud.metery, disp.gfxheight - 23.0f, 1.0f);
+}
+
+TEST_F(Screen, ShopHotspotPulsesFromTheFirstTickOfTheEndOffer) {
+    initsound();
+    enter(2);
+    frame(200);
+    ASSERT_EQ(cg.gamestat, 2);
+    // stuck: the last card of the stable and nothing that fits
+    Profile& p = akt();
+    for (int i = 1; i <= MAXCARDS; i++)
+        if (p.card[i].cardtype > 13) p.card[i].cardtype = 0;
+    p.stablecount = 1;
+    p.aktvalue = NOVALUE;
+    in.mx = disp.midx;
+    in.my = disp.midy;  // away from the hot spot, which lights when hovered
+    int pulses = 0;
+    for (int t = 0; t < 60 && cg.offercount < 45; t++) {
+        pf::ctl::clearsoundevents();
+        frame();
+        bool lit = false;
+        for (const auto& d : pf::ctl::drawcalls())
+            if (d.img == popimg.buttonover[1] && d.blend == BLEND_LIGHT) lit = true;
+        int sounds = 0;
+        for (const auto& e : pf::ctl::soundevents())
+            if (e.path.find("lightupshopbutton") != std::string::npos) sounds++;
+        EXPECT_EQ(lit, cg.offercount > 0) << "offer tick " << cg.offercount;
+        EXPECT_EQ(sounds, cg.offercount == 1 ? 1 : 0) << "offer tick " << cg.offercount;
+        pulses += lit;
+    }
+    EXPECT_EQ(cg.offercount, 45);
+    EXPECT_EQ(pulses, 45);
+    resetsound();
 }
 
 // ---- the in-level menu --------------------------------------------------------

@@ -113,7 +113,7 @@ void landcard(int slot) {
     } else if (c.cardtype == CT_FISHSLAP) {
         p.aktcard = AKT_FISHSLAP;
         PlayS(SND_BFGSLAP, disp.midx);
-        effburst(disp.uixoff + 532 + 48, cg.stabley + 71, 20, 1);
+        effburst(disp.uixoff + 532 + 48, cg.stabley + 71, 20, 0);  // the slap is its sound
     }
     c.cardtype = 0;
     cg.movecard = 0;

@@ -135,7 +135,7 @@ void drawaktcard() {
         setdraw(0, s, 1, BLEND_ALPHA, alpha);
         drawimg(aktcardimage(p.aktcard), x + 48 * (1 - s), akty);
         if (f == 19 && p.aktcard == AKT_FISHSLAP) {
-            effburst(aktx + 48, akty + 71, 20, 1);
+            effburst(aktx + 48, akty + 71, 20, 0);  // the slap is its sound
             PlayS(SND_BFGSLAP, aktx);
         }
     } else {
