@@ -14,6 +14,7 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/itemids.h"
 #include "meta/map.h"
 #include "meta/trophies.h"
 #include "platform/platform.h"
@@ -144,10 +145,13 @@ void levelclocktick() {
     // sample only sets the reference so a long deal never counts.
     int now = core.playtimer ? pf::timerticks(core.playtimer) : core.framecount / 50;
     if (gs.leveltick == 150) gs.lastsecond = now;
-    if (gs.levelclock && sc.endseq == 0 && now != gs.lastsecond) {
-        int d = now - gs.lastsecond;
+    // Only play counts: while paused, in a popup or suspended the reference
+    // follows the timer, so the seconds that passed there are never added,
+    // and a new second of the timer adds one second however long the wait.
+    bool counting = gs.levelclock && sc.endseq == 0;
+    if (now != gs.lastsecond) {
         gs.lastsecond = now;
-        if (d > 0 && d < 3600 && haveplayer()) akt().leveltime += d;
+        if (counting && haveplayer()) akt().leveltime++;
     }
 }
 
@@ -299,6 +303,18 @@ int linkgamestat() { return core.screen == SCREEN_GAME && sc.endseq == 0 && !gs.
 int linkpoints() { return sc.points; }
 int linktaskvalue() { return boss.taskvalue; }
 
+// What the file gets while the level is on the screen. Pearls on their way
+// to the bar are the player's already. A suspended level is stored settled:
+// the card in flight has landed (its points are in the saved points, and a
+// second play would pay them again), and a stable bought but not refilled
+// yet is still held, so the resumed level refills it instead of losing it.
+void linkmend(Profile& q) {
+    q.pearls += pearlsunderway();
+    if (linkgamestat() != 2) return;
+    if (cg.movecard >= 1 && cg.movecard <= MAXCARDS && q.movestep > 0) placelanded(q, cg.movecard);
+    if (cg.refill > 0 && cg.refill < REFILLDONE) q.items[ITEM_NEWSTABLE] = 1;
+}
+
 }  // namespace
 
 void registergamescreen() {
@@ -315,6 +331,7 @@ void registergamescreen() {
     suspendlink.gamestat = linkgamestat;
     suspendlink.points = linkpoints;
     suspendlink.taskvalue = linktaskvalue;
+    suspendlink.mend = linkmend;
     maphooks.clearretry = clearretry;
 }
 
