@@ -46,7 +46,6 @@ void loadgamestuff_dynamic() {
     gameimg.starfull = loadimg("data\\game/starfull.png");
     gameimg.winbubble = loadimg("data\\ui/winbubble.png");
     loadbossstuff_dynamic(core.aktlevel);
-    loadgamemusic();
 }
 
 void deletegamestuff_dynamic() {
@@ -125,7 +124,9 @@ void instgame() {
     gs.leveltick = 0;
     gs.levelclock = 0;
     newtrophyvisit();
-    playtrack(core.playlevel % 3 + 1);
+    // the level's own three tracks, the first fading in from silence (also
+    // after a restart, which keeps the pictures but not the music)
+    musicforgame(core.playlevel);
     tut.tutorialpage = 0;
     tut = Tutorial{};
     tut.tutorialon = (gs.resumed == 0 && core.playlevel < 6) ? 1 : 0;
@@ -213,6 +214,9 @@ void showgame() {
 
     drawboss();
     drawswimfish(0);
+    // once the level-end presentation runs, its jingle is the music: no new
+    // in-game track over it when it has played out
+    snd.soundendseq = sc.endseq > 0 ? 1 : 0;
     nexttrack();
 
     levelclocktick();

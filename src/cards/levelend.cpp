@@ -45,7 +45,7 @@ float easebuttons() {
 void lostpresentation() {
     sc.endseq++;
     int e = sc.endseq;
-    if (e == 2 && core.gamepause != 1) playmusic("/music/fail.wav", 0);
+    if (e == 2 && core.gamepause != 1) musicforlevelend(0);
     float a = pf::getalpha();
     drawefftext(1, gametext(8, 5), (float)disp.midx, (float)disp.midy, 3, 1, e, 1, 1000000, 1, 255, 255, 255);
     pf::setalpha(a);
@@ -256,7 +256,7 @@ void wonpresentation() {
     else sc.bossdelay = BOSSWINWAIT;
     if (sc.bossdelay < BOSSWINWAIT) return;
     bool paused = core.gamepause == 1;
-    if (sc.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
+    if (sc.endseq == 1 && !paused) musicforlevelend(1);
     if (!paused && sc.endseq < 15000) sc.endseq++;
     if (trophies.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = trophies.pendingtrophy;
     float bx = (float)disp.midx, by = disp.midy + 5 * (float)pf::sindeg(2.0 * core.framecount);
