@@ -3,6 +3,8 @@
 // renderer offscreen (software renderer).
 #include <benchmark/benchmark.h>
 
+#include "benchgame.h"
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -24,29 +26,8 @@
 namespace {
 
 bool busylevel() {
-    pf::shutdown();
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
-    if (!pf::init(pf::Backend::sdl)) return false;
-    resetgame();
-    pf::setdataroot(std::filesystem::path(TW_DATA_DIR).parent_path().string());
-    pf::ctl::fixedseed(true, 5);
-    pf::ctl::virtualclock(true, 1000);
-    if (!pf::opengraphics(1024, 768, 0, 60, 0)) return false;
-    pf::setvirtualres(1024, 768);
-    settings.fullscreen = 0;
-    checkvideo();
-    instgraphic();
-    pf::automidhandle(true);
-    loadmaingraphics();
-    registerscreens();
-    settings.wavebg = 1;
-    players.aktplayer = 1;
-    akt() = Profile{};
-    akt().maxlevel = akt().sellevel = 10;
+    if (!opensoftwaregame(10)) return false;
     for (int h = 1; h <= 9; h++) akt().helpers[h] = 1;
-    core.playlevel = 10;
     core.screen = SCREEN_MAP;
     instgame();
     fade.fadelevel = 255;
@@ -81,6 +62,19 @@ void BM_ShowgameBusyLevel(benchmark::State& state) {
     state.counters["effects"] = effectsinuse();
     pf::shutdown();
 }
-BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
+
+// The same level as a player mostly sees it: the deal over, only the effects
+// the game itself makes.
+void BM_ShowgamePlainLevel(benchmark::State& state) {
+    if (!busylevel()) {
+        state.SkipWithError("the offscreen renderer or the level is not available");
+        return;
+    }
+    for (auto _ : state) maintick();
+    state.counters["effects"] = effectsinuse();
+    pf::shutdown();
+}
+BENCHMARK(BM_ShowgamePlainLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
 
 }  // namespace

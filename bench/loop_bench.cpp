@@ -40,7 +40,7 @@ void BM_TickWaveBackgroundSoftware(benchmark::State& state) {
     for (auto _ : state) maintick();
     pf::shutdown();
 }
-BENCHMARK(BM_TickWaveBackgroundSoftware)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickWaveBackgroundSoftware)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_TickWaveBackgroundHeadless(benchmark::State& state) {
     setupgame(pf::Backend::headless);

@@ -16,7 +16,7 @@ PACKAGES=(
 # display, the sound checks, and the packaging checks (validators, the .deb).
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang
-  xvfb xauth sox imagemagick
+  xvfb xauth sox imagemagick xdotool x11-utils
   desktop-file-utils appstream dpkg-dev man-db file python3
 )
 

@@ -26,7 +26,6 @@ struct Bosses : GameScreenFixture {
     void SetUp() override {
         GameScreenFixture::SetUp();
         initsound();
-        loadstorycharacters();
         core.fps = 50;  // effects live their whole life
         fade.fadestate = 1;
         fade.fadelevel = 255;

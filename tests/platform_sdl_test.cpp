@@ -156,3 +156,46 @@ TEST_F(SdlBackend, StaleChannelHandlesControlNothing) {
     EXPECT_FALSE(pf::channelplaying(d)) << "freeing a sound ends its channels";
     pf::freesound(shortsnd);
 }
+
+// Turned and mirrored pictures on the software renderer come from textures
+// made once per angle step: they must land about the handle as a direct turn
+// would, the first time and every time after.
+TEST_F(SdlBackend, TurnedAndMirroredPicturesTurnAboutTheirHandle) {
+    TempDir dir;
+    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
+    pf::setvirtualres(1024, 768);
+    pf::automidhandle(false);
+    // 40 x 20, its handle 5 in from the left end, half way down.
+    pf::Image* bar = pf::ctl::makeimage(40, 20, solid(40, 20, 0, 0, 255));
+    pf::setimagehandle(bar, 5, 10);
+    struct Case {
+        float angle, sx;
+        int inx, iny, outx, outy;  // a pixel it must cover and one it must not
+        const char* what;
+    };
+    const Case cases[] = {
+        {90, 1, 200, 230, 230, 200, "a quarter turn clockwise points down"},
+        {180, 1, 170, 200, 230, 200, "a half turn points left"},
+        {0, -1, 170, 200, 230, 200, "mirrored points left"},
+        {271, 1, 200, 170, 200, 230, "three quarters (a step off) points up"},
+    };
+    for (const Case& c : cases)
+        for (int round = 0; round < 2; round++) {
+            pf::clearscreen();
+            pf::setviewport(0, 0, 1024, 768);
+            pf::setrotation(c.angle);
+            pf::setscale(c.sx, 1);
+            pf::drawimage(bar, 200, 200, 0);
+            pf::setrotation(0);
+            pf::setscale(1, 1);
+            std::string shot = dir.str() + "turn.png";
+            ASSERT_TRUE(pf::ctl::screenshot(shot));
+            pf::Image* got = pf::loadimage(shot, -1);
+            ASSERT_NE(got, nullptr);
+            EXPECT_EQ(pf::ctl::pixel(got, 0, c.inx, c.iny), 0x0000FFFFu) << c.what << ", round " << round;
+            EXPECT_EQ(pf::ctl::pixel(got, 0, c.outx, c.outy), 0x000000FFu) << c.what << ", round " << round;
+            EXPECT_EQ(pf::ctl::pixel(got, 0, 200, 200), 0x0000FFFFu) << c.what << ": the handle stays put";
+            pf::freeimage(got);
+        }
+    pf::freeimage(bar);
+}

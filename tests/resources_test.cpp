@@ -83,15 +83,50 @@ TEST(Backgrounds, WaveStripsShiftWithTheFrameCount) {
         EXPECT_EQ(a[i].frame, i);
         EXPECT_FLOAT_EQ(a[i].y, 4.0f * i + 2);
         EXPECT_NEAR(a[i].x, 512 + 3.0 * std::sin((4.0 * i) * M_PI / 180), 1e-3);
-        EXPECT_FLOAT_EQ(a[i].sx, 1.004f);
+        EXPECT_FLOAT_EQ(a[i].sx, 1.0f) << "strips are copied 1:1";
     }
     auto b = strips(90);
     EXPECT_NEAR(b[0].x, 515, 1e-3) << "a quarter turn later the first strip sits at the crest";
     settings.wavebg = -1;
     auto c = strips(90);
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_FLOAT_EQ(c[0].x, 512);
-    EXPECT_FLOAT_EQ(c[0].y, 384);
+    ASSERT_EQ(c.size(), 192u) << "still: the same strips laid edge to edge";
+    for (int i : {0, 95, 191}) {
+        EXPECT_EQ(c[i].frame, i);
+        EXPECT_FLOAT_EQ(c[i].x, 512);
+        EXPECT_FLOAT_EQ(c[i].y, 4.0f * i + 2);
+    }
+    deletegamebg_dynamic();
+}
+
+// At 1366 pixels the background is exactly as wide as the screen: a strip
+// pushed sideways gets the same strip unpushed underneath, so no edge column
+// ever shows black; at 1024 the background overhangs both edges.
+TEST(Backgrounds, WaveStripsCoverTheEdgesOfAFullWidthScreen) {
+    headlessgame();
+    settings.wavebg = 1;
+    loadgamebg_dynamic(0, 0, 0);
+    ASSERT_NE(backgrounds.bgstrips, nullptr);
+    for (int width : {1024, 1366}) {
+        disp.gfxwidth = width;
+        disp.midx = width / 2;
+        core.framecount = 0;
+        pf::clearscreen();
+        drawgamebg(0);
+        std::vector<pf::ctl::DrawCall> strip22;
+        for (const auto& c : pf::ctl::drawcalls())
+            if (c.frame == 22) strip22.push_back(c);
+        double pushed = width / 2 + 3.0 * std::sin(88 * M_PI / 180);
+        if (width == 1024) {
+            ASSERT_EQ(strip22.size(), 1u);
+            EXPECT_NEAR(strip22[0].x, pushed, 1e-3);
+        } else {
+            ASSERT_EQ(strip22.size(), 2u) << "the unpushed strip first, the pushed one on top";
+            EXPECT_FLOAT_EQ(strip22[0].x, 683);
+            EXPECT_NEAR(strip22[1].x, pushed, 1e-3);
+        }
+    }
+    disp.gfxwidth = 1024;
+    disp.midx = 512;
     deletegamebg_dynamic();
 }
 
@@ -103,7 +138,9 @@ TEST(Backgrounds, BossLevelsNeverWave) {
         core.aktlevel = level;
         pf::clearscreen();
         drawgamebg(0);
-        EXPECT_EQ(pf::ctl::drawcalls().size(), 1u) << level;
+        auto calls = pf::ctl::drawcalls();
+        ASSERT_EQ(calls.size(), 192u) << level;
+        for (const auto& c : calls) EXPECT_FLOAT_EQ(c.x, 512) << level << ": no strip pushed";
     }
     deletegamebg_dynamic();
 }

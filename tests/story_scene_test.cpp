@@ -212,9 +212,29 @@ TEST_F(StoryScene, ImagesOfTheLastStoryAreReleasedOnTheNext) {
     EXPECT_NE(storyimg.fg2, nullptr);
     deletestorystuff_dynamic();
     EXPECT_EQ(storyimg.fg2, nullptr);
-    EXPECT_EQ(backgrounds.storybgimage, nullptr);
-    EXPECT_NE(storyimg.bubble, nullptr) << "the bubble and the characters stay";
-    EXPECT_NE(storyimg.character[6][10], nullptr);
+    EXPECT_EQ(backgrounds.storybgstrips, nullptr);
+    EXPECT_NE(storyimg.bubble, nullptr) << "the bubble stays";
+}
+
+// The characters are the largest pictures of the game: decoded when a scene
+// first shows them, gone with the story's pictures.
+TEST_F(StoryScene, CharactersComeWithTheStoryAndGoWithIt) {
+    auto decoded = [] {
+        int n = 0;
+        for (const auto& row : storyimg.character)
+            for (Img i : row) n += i != nullptr;
+        return n;
+    };
+    EXPECT_EQ(decoded(), 0) << "none at start";
+    enter(2);
+    frameat(story.texttime[3]);
+    bool drawn = false;
+    for (const auto& c : pf::ctl::drawcalls()) drawn = drawn || c.path.find("character") != std::string::npos;
+    EXPECT_TRUE(drawn);
+    EXPECT_GT(decoded(), 0);
+    EXPECT_LT(decoded(), 6 * (MAXPOSES + 1)) << "only the poses shown";
+    deletestorystuff_dynamic();
+    EXPECT_EQ(decoded(), 0);
 }
 
 }  // namespace

@@ -96,26 +96,51 @@ void loadall() {
     loadmappoints();
 }
 
-void loadmaingraphics() {
+namespace {
+
+void loadpointer() {
     pf::automidhandle(false);
     uiimages.cursorimg = loadimg("data\\UI\\cursor.png");
     pf::automidhandle(true);
     uiimages.cursorglowimg = loadimg("data\\UI\\cursor-glow.png");
     if (uiimages.cursorglowimg) pf::setimagehandle(uiimages.cursorglowimg, 15, 15);
+}
+
+void loadlogos() {
     uiimages.logoimg[1] = loadimg("data\\ui\\logo.png");
     uiimages.logoimg[2] = loadimg("data\\ui\\logo2.png");
-    loadpopupgraphics();
-    loadfonts();
-    loadeffects();
-    loadfishset();
-    loadcardstuff();
-    loadstorycharacters();
-    loadalltexts();
-    loadhudstuff();
-    loadextrastuff();
-    loadshopstuff();
-    loadtrophyimages();
-    loadnotice();
+}
+
+// The resident pictures and sounds in parts of a few dozen milliseconds,
+// loaded one a tick behind the splash pages.
+using LoadPart = void (*)();
+const LoadPart loadparts[] = {
+    nullptr,      loadlogos,      loadpopupgraphics, loadfonts,      loadeffects,     loadfishset,
+    loadcardstuff, loadstorybubble, loadalltexts,    loadhudstuff,   loadextrastuff,  loadshopstuff,
+    loadtrophyimages, loadnotice, loadsoundeffects,
+};
+constexpr int LOADPARTS = int(sizeof(loadparts) / sizeof(loadparts[0])) - 1;
+
+struct StartLoad {
+    int next = 0;  // the next part to load, 0 when nothing is left
+};
+StartLoad startload;
+
+void loadlater(bool all) {
+    while (startload.next >= 1 && startload.next <= LOADPARTS) {
+        loadparts[startload.next++]();
+        if (!all) break;
+    }
+    if (startload.next > LOADPARTS) startload.next = 0;
+}
+
+}  // namespace
+
+void loadmaingraphics() {
+    loadpointer();
+    for (int k = 1; k <= LOADPARTS; k++)
+        if (loadparts[k] != loadsoundeffects) loadparts[k]();
+    startload.next = 0;
 }
 
 void instmain() {
@@ -129,8 +154,11 @@ void instmain() {
     in.mmoved = 0;
     core.screen = SCREEN_NONE;
     pf::automidhandle(true);
-    loadmaingraphics();
+    // The first splash page is on screen before anything else is decoded.
+    loadpointer();
     registerscreens();
+    startload.next = 1;
+    loophooks.loadlater = loadlater;
     if (core.surveyversion == 1) loadsurveytexts();
     instintro(1);
 }
@@ -162,7 +190,7 @@ bool startgame(pf::Backend backend) {
     pf::setemergencysave(savesuspended);
     checkvideo();
     instgraphic();
-    initsound();
+    opensound();  // the effects load behind the splash
     if (gamepicturesmissing()) {
         core.startfailed = 1;
         return false;
@@ -185,6 +213,8 @@ int runtidewrack() {
 }
 
 void resetgame() {
+    startload = StartLoad{};
+    loophooks.loadlater = nullptr;
     resetcore();
     resetdisplay();
     resetsettings();

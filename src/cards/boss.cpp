@@ -109,7 +109,7 @@ void drawat(Img img, float x, float y, float rot, float sx, float sy, int blend,
 void drawfighter(int k, int pose, float x, float y, bool left) {
     if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES) return;
     float s = FIGHTSCALE;
-    drawat(storyimg.character[k][pose], x, y, 0, left ? -s : s, s, BLEND_ALPHA, 1);
+    drawat(storycharacterimg(k, pose), x, y, 0, left ? -s : s, s, BLEND_ALPHA, 1);
 }
 
 bool running() { return pop.popup == 0 && core.gamepause != 1; }

@@ -76,7 +76,7 @@ void drawcharacter(int k, int pose, float x, float y, float scale, bool faceleft
     if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES) return;
     float a = pf::getalpha();
     setdraw(0, faceleft ? -scale : scale, scale, BLEND_ALPHA, a * alpha);
-    drawimg(storyimg.character[k][pose], x, y);
+    drawimg(storycharacterimg(k, pose), x, y);
     setdraw(0, 1, 1, BLEND_ALPHA, a);
 }
 

@@ -23,6 +23,7 @@
 #include "present/sound.h"
 #include "present/swimfish.h"
 #include "present/texts.h"
+#include "story/story.h"
 
 GameScreen gs;
 GameImages gameimg;
@@ -54,6 +55,7 @@ void deletegamestuff_dynamic() {
                    &gameimg.winbubble})
         freeimg(*i);
     deletebossstuff_dynamic();
+    releasestorycharacters();  // a boss level's or a helper's
 }
 
 void loadhudstuff() {

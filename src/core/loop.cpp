@@ -153,6 +153,13 @@ void doall() {
     pf::setviewport(0, 0, disp.gfxwidth, disp.gfxheight);
     stattime();
     core.framecount++;
+    // The splash pages show while the rest loads behind them; any other
+    // screen finds everything loaded, its entry included (the entry runs in
+    // the fade step that reaches black).
+    if (loophooks.loadlater) {
+        bool entering = fade.fadestate == 2 && fade.fadelevel <= 0 && fade.fadeto != SCREEN_SPLASH;
+        loophooks.loadlater(core.screen != SCREEN_SPLASH || entering);
+    }
     dofade();
     ScreenRoutines r = screenroutines(core.screen);
     if (r.frame) r.frame();

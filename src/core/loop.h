@@ -9,6 +9,9 @@ struct LoopHooks {
     void (*suspendsound)() = nullptr;  // the game lost the foreground: hold the music
     void (*music)() = nullptr;         // the music's per-tick update
     void (*overlay)() = nullptr;       // drawn over the screen: pause overlay, pointer
+    // What start-up left for later: one more part (all of it when all is
+    // true, before any screen but the splash is entered).
+    void (*loadlater)(bool all) = nullptr;
 };
 extern LoopHooks loophooks;
 

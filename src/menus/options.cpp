@@ -147,7 +147,7 @@ float characters() {
     float yb = disp.gfxheight - 100 - pop.popupy * 0.5f;
     const int dx[5] = {0, -350, -150, 150, 350};
     for (int k = 1; k <= 4; k++)
-        drawimg(storyimg.character[k][1], disp.midx + dx[k],
+        drawimg(storycharacterimg(k, 1), disp.midx + dx[k],
                 yb + 5 * float(pf::sindeg(2.0 * core.framecount + 90.0 * (k - 1))));
     return yb;
 }

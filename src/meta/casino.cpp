@@ -45,7 +45,7 @@ constexpr int PICKRESULT = 30, PICKSINK = 351, PICKEND = 380;
 constexpr int REVEALSINK = 251, REVEALEND = 380;
 constexpr int RESULTFRAMES = 150;
 constexpr int CURTAINCLOSE = 151, TROPHYAT = 250, LEAVEAT = 260;
-constexpr int SHELLY = 550;
+constexpr int SHELLY = CASINOSHELLY;
 
 constexpr int BULBS[CASINOBULBS + 1][2] = {
     {0, 0},      {688, 20},   {736, 25},   {780, 31},   {818, 44},   {861, 57},   {898, 78},   {933, 104},

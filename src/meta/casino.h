@@ -14,6 +14,7 @@ constexpr int CASINOCHIPS = 3;
 constexpr int CASINOCHIPCOST[CASINOCHIPS + 1] = {0, 10, 25, 50};
 constexpr int CASINOPRIZEFACTOR = 10;
 constexpr int CASINOSWAPS = 12;      // swaps started; the last one never moves
+constexpr int CASINOSHELLY = 550;    // the shells' row at rest; the cookie lies 3 pixels lower
 
 struct CasinoShell {
     float x = 0, target = 0;

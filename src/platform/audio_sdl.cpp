@@ -2,6 +2,8 @@
 // (generation << 16) | (mixer channel + 1): every start on a mixer channel
 // takes a new generation and a finished or halted channel is retired, so an
 // old handle can never reach a later sound on the same mixer channel.
+// Music is streamed from its file by the mixer's one music stream; its handle
+// is (generation << 16) | kMusicSlot and only the newest one answers.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
@@ -24,8 +26,21 @@ struct AudioState {
     int channels = 0;
     std::vector<std::int64_t> gen;  // generation now on each mixer channel
     std::int64_t nextgen = 1;
+    std::int64_t musicgen = 0;  // generation of the music now on the stream
+    Sound* music = nullptr;     // the streamed sound on it
 };
 AudioState au;
+constexpr Channel kMusicSlot = 0xFFFE;
+// Music and card sounds are each mastered close to full scale; together
+// they would clip. Three decibels of headroom on the whole mix.
+constexpr int kMaster = 90;
+// Written from the mixer thread when the music ends.
+std::atomic<bool> musicdone{true};
+
+void SDLCALL onmusicdone() { musicdone.store(true); }
+
+bool ismusic(Channel c) { return (c & 0xFFFF) == kMusicSlot; }
+bool musiclive(Channel c) { return au.open && ismusic(c) && (c >> 16) == au.musicgen && !musicdone.load(); }
 // Written from the mixer thread when a channel ends.
 std::atomic<bool> retired[kMaxChannels];
 
@@ -83,18 +98,20 @@ void startaudio() {
         return;
     }
     au.open = true;
-    // Music and card sounds are each mastered close to full scale; together
-    // they would clip. Three decibels of headroom on the whole mix.
-    Mix_MasterVolume(90);
+    Mix_MasterVolume(kMaster);  // the chunks'; the music's volume applies it itself
     au.channels = Mix_AllocateChannels(kStartChannels);
     au.gen.assign(size_t(au.channels), 0);
     for (auto& r : retired) r.store(true);
     Mix_ChannelFinished(onfinished);
+    musicdone.store(true);
+    Mix_HookMusicFinished(onmusicdone);
 }
 
 void stopaudio() {
     if (!au.open) return;
     Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    Mix_HookMusicFinished(nullptr);
     Mix_ChannelFinished(nullptr);
     Mix_CloseAudio();
     Mix_Quit();
@@ -106,7 +123,11 @@ bool saudioavailable() { return au.open; }
 
 Sound* sloadsound(const std::string& resolved, int flags) {
     Mix_Chunk* chunk = nullptr;
-    if (au.open) {
+    Mix_Music* music = nullptr;
+    if (au.open && (flags & SOUND_STREAM)) {
+        music = Mix_LoadMUS(resolved.c_str());
+        if (!music) return nullptr;
+    } else if (au.open) {
         chunk = Mix_LoadWAV(resolved.c_str());
         if (!chunk) return nullptr;
     } else {
@@ -119,15 +140,42 @@ Sound* sloadsound(const std::string& resolved, int flags) {
     auto* s = new Sound;
     s->flags = flags;
     s->chunk = chunk;
+    s->music = music;
     return s;
 }
 
 void sfreesound(Sound* s) {
+    if (s->music) {
+        if (au.music == s) {
+            Mix_HaltMusic();
+            musicdone.store(true);
+            au.music = nullptr;
+        }
+        Mix_FreeMusic(static_cast<Mix_Music*>(s->music));
+    }
     if (s->chunk) Mix_FreeChunk(static_cast<Mix_Chunk*>(s->chunk));  // halts its channels first
     delete s;
 }
 
+Channel startmusic(Sound* s, bool cued) {
+    std::int64_t gen = au.nextgen++;
+    int loops = (s->flags & 1) ? -1 : 0;
+    AudioLock lock;
+    Mix_VolumeMusic(MIX_MAX_VOLUME * kMaster / MIX_MAX_VOLUME);
+    if (Mix_PlayMusic(static_cast<Mix_Music*>(s->music), loops) < 0) {
+        musicdone.store(true);
+        au.music = nullptr;
+        return 0;
+    }
+    if (cued) Mix_PauseMusic();
+    au.musicgen = gen;
+    au.music = s;
+    musicdone.store(false);
+    return (gen << 16) | kMusicSlot;
+}
+
 Channel sstartsound(Sound* s, bool cued) {
+    if (au.open && s->music) return startmusic(s, cued);
     if (!au.open || !s->chunk) return 0;
     int ch = freechannel();
     if (ch < 0) return 0;
@@ -152,6 +200,11 @@ Channel sstartsound(Sound* s, bool cued) {
 Channel sallocchannel() { return (au.nextgen++ << 16) | 0xFFFF; }
 
 void sstopchannel(Channel c) {
+    if (ismusic(c)) {
+        if (musiclive(c)) Mix_HaltMusic();
+        if ((c >> 16) == au.musicgen) musicdone.store(true);
+        return;
+    }
     int ch = decode(c);
     if (ch < 0) return;
     Mix_HaltChannel(ch);
@@ -159,21 +212,34 @@ void sstopchannel(Channel c) {
 }
 
 void spausechannel(Channel c) {
+    if (ismusic(c)) {
+        if (musiclive(c)) Mix_PauseMusic();
+        return;
+    }
     int ch = decode(c);
     if (ch >= 0) Mix_Pause(ch);
 }
 
 void sresumechannel(Channel c) {
+    if (ismusic(c)) {
+        if (musiclive(c)) Mix_ResumeMusic();
+        return;
+    }
     int ch = decode(c);
     if (ch >= 0) Mix_Resume(ch);
 }
 
 bool schannelplaying(Channel c) {
+    if (ismusic(c)) return musiclive(c) && Mix_PlayingMusic() && !Mix_PausedMusic();
     int ch = decode(c);
     return ch >= 0 && Mix_Playing(ch) && !Mix_Paused(ch);
 }
 
 void ssetchannelvolume(Channel c, float v) {
+    if (ismusic(c)) {
+        if (musiclive(c)) Mix_VolumeMusic(int(std::lround(v * MIX_MAX_VOLUME * kMaster / MIX_MAX_VOLUME)));
+        return;
+    }
     int ch = decode(c);
     if (ch >= 0) Mix_Volume(ch, int(std::lround(v * MIX_MAX_VOLUME)));
 }

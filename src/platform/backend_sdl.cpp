@@ -4,9 +4,14 @@
 #include <SDL2/SDL_image.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "platform/internal.h"
 #include "platform/sdlshared.h"
@@ -36,6 +41,7 @@ void ensurecanvas() {
                                        g.display.logw, g.display.logh);
         if (!sdl.canvas) return;
         SDL_SetTextureScaleMode(sdl.canvas, SDL_ScaleModeLinear);
+        sdl.canvasnearest = false;
         sdl.canvasw = g.display.logw;
         sdl.canvash = g.display.logh;
     }
@@ -43,7 +49,60 @@ void ensurecanvas() {
     sdl.clipvalid = false;
 }
 
+// Rotated pictures on the software renderer. Each rotated copy there rotates
+// the picture anew into a surface made and freed for that one draw (hundreds
+// of microseconds for a fish); an angle step of three degrees cannot be seen at
+// 50 frames a second, so each step is made once, as a texture of its own, and
+// then copied like any unrotated picture.
+constexpr float ROTSTEP = 3.0f;
+constexpr int ROTSTEPS = 120;
+constexpr size_t ROTBUDGET = size_t(24) << 20;  // bytes of rotated textures kept at most
+
+struct RotKey {
+    const Image* img;
+    int frame, step, flip;
+    bool operator==(const RotKey& o) const {
+        return img == o.img && frame == o.frame && step == o.step && flip == o.flip;
+    }
+};
+struct RotHash {
+    size_t operator()(const RotKey& k) const {
+        return std::hash<const void*>()(k.img) ^ (size_t(k.frame) * 0x9E3779B1u) ^ (size_t(k.step) << 20) ^
+               (size_t(k.flip) << 30);
+    }
+};
+struct Rotated {
+    SDL_Texture* tex = nullptr;
+    int w = 0, h = 0;
+    float px = 0, py = 0;  // where the picture's handle lies in the texture
+};
+struct RotCache {
+    std::unordered_map<RotKey, Rotated, RotHash> entries;
+    size_t bytes = 0;
+};
+RotCache rot;
+
+void clearrotated() {
+    if (sdl.renderer)
+        for (auto& [k, r] : rot.entries) SDL_DestroyTexture(r.tex);
+    rot.entries.clear();
+    rot.bytes = 0;
+}
+
+void forgetrotated(const Image* img) {
+    for (auto it = rot.entries.begin(); it != rot.entries.end();) {
+        if (it->first.img == img) {
+            if (sdl.renderer) SDL_DestroyTexture(it->second.tex);
+            rot.bytes -= size_t(it->second.w) * size_t(it->second.h) * 4;
+            it = rot.entries.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 void releasetextures() {
+    clearrotated();
     releasecanvas();
     for (Image* img : sdl.textured) {
         if (img->texture && img->texgen == sdl.rendergen && sdl.renderer)
@@ -81,6 +140,73 @@ bool usesoftware() {
     if (sdl.forcesoftware) return true;
     const char* drv = SDL_GetCurrentVideoDriver();
     return drv && (std::strcmp(drv, "offscreen") == 0 || std::strcmp(drv, "dummy") == 0);
+}
+
+// A GL that draws on the CPU (Mesa's llvmpipe and softpipe, the old swrast,
+// a virtual machine's software GL) is slower than SDL's own blitters and keeps
+// tens of megabytes and a thread per core busy: it counts as no GPU.
+bool cpuemulation(const char* glrenderer) {
+    if (!glrenderer) return true;
+    std::string r(glrenderer);
+    for (char& c : r) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* word : {"llvmpipe", "softpipe", "swrast", "software", "lavapipe", "swiftshader"})
+        if (r.find(word) != std::string::npos) return true;
+    return false;
+}
+
+bool realgpu(SDL_Renderer* r) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(r, &info) != 0 || !info.name) return false;
+    if (std::strcmp(info.name, "software") == 0) return false;
+    if (std::strncmp(info.name, "opengl", 6) != 0) return true;
+    // The renderer's context is current right after its creation.
+    using GetString = const unsigned char* (*)(unsigned int);
+    auto getstring = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (!getstring) return false;
+    constexpr unsigned int GL_RENDERER_NAME = 0x1F01;
+    const char* name = reinterpret_cast<const char*>(getstring(GL_RENDERER_NAME));
+    sdl.glrenderer = name ? name : "";
+    return !cpuemulation(name);
+}
+
+// A GPU shows itself as a device node: a DRM render node or card (Mesa's and
+// most drivers), NVIDIA's own nodes, or the virtual GPU of a Windows host.
+// Without any of them GL could only be emulated on the CPU, and finding that
+// out would load the emulation (a third of a second and tens of megabytes).
+bool gpudevicepresent() {
+    std::error_code ec;
+    for (const char* dir : {"/dev/dri"})
+        for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
+            std::string n = e.path().filename().string();
+            if (n.rfind("renderD", 0) == 0 || n.rfind("card", 0) == 0) return true;
+        }
+    for (const char* node : {"/dev/nvidia0", "/dev/nvidiactl", "/dev/dxg"})
+        if (std::filesystem::exists(node, ec)) return true;
+    return false;
+}
+
+// The accelerated renderer only on a real GPU, found out once per run; else
+// SDL's software renderer presenting straight into the window's framebuffer
+// (with framebuffer acceleration on it would present through a GL texture,
+// CPU emulated again). Vsync is asked for once, at creation.
+SDL_Renderer* makerenderer() {
+    Uint32 vsync = virtualclockon() ? 0 : SDL_RENDERER_PRESENTVSYNC;
+    sdl.vsync = vsync ? 1 : 0;
+    if (sdl.gpu < 0 && !gpudevicepresent()) sdl.gpu = 0;
+    if (!usesoftware() && sdl.gpu != 0) {
+        SDL_Renderer* r = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | vsync);
+        if (r && sdl.gpu < 0) sdl.gpu = realgpu(r) ? 1 : 0;
+        if (r && sdl.gpu == 1) {
+            sdl.softrender = false;
+            return r;
+        }
+        if (r) SDL_DestroyRenderer(r);
+        if (!r) sdl.gpu = 0;
+    }
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_Renderer* r = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE | vsync);
+    sdl.softrender = r != nullptr;
+    return r;
 }
 
 void applyicon() {
@@ -122,16 +248,13 @@ bool createdisplay(int w, int h, bool full) {
     sdl.window = SDL_CreateWindow(sdl.title.c_str(), x, y, w, h, wflags);
     if (!sdl.window) return false;
     SDL_SetWindowMinimumSize(sdl.window, 320, 240);
-    if (!usesoftware())
-        sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!sdl.renderer) sdl.renderer = SDL_CreateRenderer(sdl.window, -1, SDL_RENDERER_SOFTWARE);
+    sdl.renderer = makerenderer();
     if (!sdl.renderer) {
         SDL_DestroyWindow(sdl.window);
         sdl.window = nullptr;
         return false;
     }
     sdl.rendergen++;
-    sdl.vsync = -1;
     return true;
 }
 
@@ -251,6 +374,13 @@ bool sflipscreen(int sync) {
         }
         Letterbox lb = letterbox(ow, oh, sdl.canvasw, sdl.canvash);
         SDL_Rect dst{lb.offx, lb.offy, int(std::lround(sdl.canvasw * lb.scalex)), int(std::lround(sdl.canvash * lb.scaley))};
+        // A whole multiple of the canvas needs no filtering: each pixel
+        // becomes a block, as sharp as the canvas and far cheaper.
+        bool whole = dst.w % sdl.canvasw == 0 && dst.h % sdl.canvash == 0 && dst.w / sdl.canvasw == dst.h / sdl.canvash;
+        if (whole != sdl.canvasnearest) {
+            SDL_SetTextureScaleMode(sdl.canvas, whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+            sdl.canvasnearest = whole;
+        }
         SDL_RenderCopy(sdl.renderer, sdl.canvas, nullptr, &dst);
     }
     SDL_RenderPresent(sdl.renderer);
@@ -303,16 +433,29 @@ void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
     wy = lb.offy + int(std::lround(float(ly) * lb.scaley));
 }
 
+// Textures are made in the canvas's own format, so that the software
+// renderer's blits need no conversion of every pixel.
 SDL_Texture* textureof(Image* img) {
     if (img->texture && img->texgen == sdl.rendergen) return static_cast<SDL_Texture*>(img->texture);
-    SDL_Texture* t = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, img->sheetw,
+    if (!redecode(img)) return nullptr;
+    SDL_Texture* t = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, img->sheetw,
                                        img->sheeth);
     if (!t) return nullptr;
-    SDL_UpdateTexture(t, nullptr, img->rgba.data(), img->sheetw * 4);
+    std::vector<std::uint8_t> argb(img->rgba.size());
+    SDL_ConvertPixels(img->sheetw, img->sheeth, SDL_PIXELFORMAT_RGBA32, img->rgba.data(), img->sheetw * 4,
+                      SDL_PIXELFORMAT_ARGB8888, argb.data(), img->sheetw * 4);
+    SDL_UpdateTexture(t, nullptr, argb.data(), img->sheetw * 4);
     img->texture = t;
     img->texgen = sdl.rendergen;
     sdl.textured.insert(img);
+    dropdecoded(img);
     return t;
+}
+
+// A picture loaded while a renderer exists becomes its texture at once and
+// gives up its decoded copy.
+void sadoptimage(Image* img) {
+    if (sdl.renderer) textureof(img);
 }
 
 SDL_BlendMode blendof(int mode) {
@@ -324,36 +467,110 @@ SDL_BlendMode blendof(int mode) {
     }
 }
 
+// The picture's frame turned by the angle's step (mirrored first), made on
+// first use; null when it cannot be made.
+const Rotated* rotatedof(Image* img, SDL_Texture* tex, int frame, int step, int flip) {
+    RotKey key{img, frame, step, flip};
+    auto found = rot.entries.find(key);
+    if (found != rot.entries.end()) return &found->second;
+    float hx = float(flip & SDL_FLIP_HORIZONTAL ? img->w - img->hx : img->hx);
+    float hy = float(flip & SDL_FLIP_VERTICAL ? img->h - img->hy : img->hy);
+    double a = double(step) * double(ROTSTEP) * M_PI / 180.0;
+    float c = float(std::cos(a)), sn = float(std::sin(a));
+    float minx = 0, maxx = 0, miny = 0, maxy = 0;
+    bool first = true;
+    for (float cx : {0.0f, float(img->w)})
+        for (float cy : {0.0f, float(img->h)}) {
+            float vx = cx - hx, vy = cy - hy;
+            float rx = vx * c - vy * sn, ry = vx * sn + vy * c;
+            if (first || rx < minx) minx = rx;
+            if (first || rx > maxx) maxx = rx;
+            if (first || ry < miny) miny = ry;
+            if (first || ry > maxy) maxy = ry;
+            first = false;
+        }
+    Rotated r;
+    r.w = int(std::ceil(maxx - minx)) + 2;
+    r.h = int(std::ceil(maxy - miny)) + 2;
+    r.px = 1.0f - minx;
+    r.py = 1.0f - miny;
+    size_t bytes = size_t(r.w) * size_t(r.h) * 4;
+    if (bytes > ROTBUDGET / 8) return nullptr;
+    if (rot.bytes + bytes > ROTBUDGET) clearrotated();
+    r.tex = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, r.w, r.h);
+    if (!r.tex) return nullptr;
+    SDL_SetRenderTarget(sdl.renderer, r.tex);
+    SDL_SetRenderDrawBlendMode(sdl.renderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 0);
+    SDL_RenderClear(sdl.renderer);
+    SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_NONE);
+    SDL_SetTextureColorMod(tex, 255, 255, 255);
+    SDL_SetTextureAlphaMod(tex, 255);
+    SDL_Rect src{img->cellx[size_t(frame)], img->celly[size_t(frame)], img->w, img->h};
+    SDL_FRect dst{r.px - hx, r.py - hy, float(img->w), float(img->h)};
+    SDL_FPoint centre{hx, hy};
+    SDL_RenderCopyExF(sdl.renderer, tex, &src, &dst, double(step) * double(ROTSTEP), &centre, SDL_RendererFlip(flip));
+    SDL_SetRenderTarget(sdl.renderer, sdl.canvas);
+    sdl.clipvalid = false;
+    rot.bytes += bytes;
+    return &rot.entries.emplace(key, r).first->second;
+}
+
 void sdrawimage(Image* img, float x, float y, int frame) {
     const DrawState& d = g.draw;
     if (!sdl.renderer || d.sx == 0 || d.sy == 0 || d.vw <= 0 || d.vh <= 0) return;
     SDL_Texture* tex = textureof(img);
     if (!tex) return;
+    int flip = SDL_FLIP_NONE;
+    if (d.sx < 0) flip |= SDL_FLIP_HORIZONTAL;
+    if (d.sy < 0) flip |= SDL_FLIP_VERTICAL;
+    float ax = std::fabs(d.sx), ay = std::fabs(d.sy);
+    const Rotated* turned = nullptr;
+    float angle = d.rotation;
+    if (sdl.softrender && (angle != 0.0f || flip != SDL_FLIP_NONE) && d.blend != 2 && ax == ay && sdl.canvas) {
+        float deg = std::fmod(angle, 360.0f);
+        if (deg < 0) deg += 360.0f;
+        int step = int(std::lround(deg / ROTSTEP)) % ROTSTEPS;
+        if (step != 0 || flip != SDL_FLIP_NONE) turned = rotatedof(img, tex, frame, step, flip);
+        else angle = 0.0f;  // less than a step from upright
+    }
     if (!sdl.clipvalid || sdl.clip.x != d.vx || sdl.clip.y != d.vy || sdl.clip.w != d.vw || sdl.clip.h != d.vh) {
         sdl.clip = SDL_Rect{d.vx, d.vy, d.vw, d.vh};
         SDL_RenderSetClipRect(sdl.renderer, &sdl.clip);
         sdl.clipvalid = true;
     }
-    SDL_SetTextureBlendMode(tex, blendof(d.blend));
-    SDL_SetTextureColorMod(tex, Uint8(d.r), Uint8(d.g), Uint8(d.b));
     float a = std::clamp(d.alpha, 0.0f, 1.0f);
-    SDL_SetTextureAlphaMod(tex, Uint8(std::lround(a * 255.0f)));
+    Uint8 alpha = Uint8(std::lround(a * 255.0f));
+    if (turned) {
+        SDL_Texture* t = turned->tex;
+        SDL_SetTextureBlendMode(t, blendof(d.blend));
+        SDL_SetTextureColorMod(t, Uint8(d.r), Uint8(d.g), Uint8(d.b));
+        SDL_SetTextureAlphaMod(t, alpha);
+        SDL_FRect to{x - turned->px * ax, y - turned->py * ay, float(turned->w) * ax, float(turned->h) * ay};
+        SDL_RenderCopyF(sdl.renderer, t, nullptr, &to);
+        return;
+    }
+    // An opaque picture blended at full alpha is a plain copy.
+    int blend = d.blend == 3 && img->opaque && alpha == 255 ? 2 : d.blend;
+    SDL_SetTextureBlendMode(tex, blendof(blend));
+    SDL_SetTextureColorMod(tex, Uint8(d.r), Uint8(d.g), Uint8(d.b));
+    SDL_SetTextureAlphaMod(tex, alpha);
 
     SDL_Rect src{img->cellx[size_t(frame)], img->celly[size_t(frame)], img->w, img->h};
-    float ax = std::fabs(d.sx), ay = std::fabs(d.sy);
     // A mirrored draw flips the texture inside its rectangle, so the handle
     // sits at the mirrored spot of that rectangle.
     float hx = float(d.sx < 0 ? img->w - img->hx : img->hx) * ax;
     float hy = float(d.sy < 0 ? img->h - img->hy : img->hy) * ay;
     SDL_FRect dst{x - hx, y - hy, float(img->w) * ax, float(img->h) * ay};
     SDL_FPoint centre{hx, hy};
-    int flip = SDL_FLIP_NONE;
-    if (d.sx < 0) flip |= SDL_FLIP_HORIZONTAL;
-    if (d.sy < 0) flip |= SDL_FLIP_VERTICAL;
-    SDL_RenderCopyExF(sdl.renderer, tex, &src, &dst, double(d.rotation), &centre, SDL_RendererFlip(flip));
+    // The software renderer makes a new surface for every rotated or
+    // mirrored copy: a plain one goes the direct way.
+    if (angle == 0.0f && flip == SDL_FLIP_NONE) SDL_RenderCopyF(sdl.renderer, tex, &src, &dst);
+    else SDL_RenderCopyExF(sdl.renderer, tex, &src, &dst, double(angle), &centre, SDL_RendererFlip(flip));
 }
 
 void sreleaseimage(Image* img) {
+    forgetrotated(img);
     if (img->texture && img->texgen == sdl.rendergen && sdl.renderer)
         SDL_DestroyTexture(static_cast<SDL_Texture*>(img->texture));
     img->texture = nullptr;
@@ -537,7 +754,7 @@ const BackendOps sdlops = {
     swindowtological, slogicaltowindow, sdrawimage,    sreleaseimage,   pumpsdl,        smovepointer,
     sshowpointer,    sscreenshot,     launchurl,       saudioavailable, sloadsound,     sfreesound,
     sstartsound,     sallocchannel,   sstopchannel,    spausechannel,   sresumechannel, schannelplaying,
-    ssetchannelvolume, ssetchannelpan,
+    ssetchannelvolume, ssetchannelpan,  sadoptimage,
 };
 
 }  // namespace detail

@@ -31,6 +31,41 @@ bool decodeimage(const std::string& resolved, int& w, int& h, std::vector<std::u
     return w > 0 && h > 0;
 }
 
+bool redecode(Image* img) {
+    if (!img->rgba.empty()) return true;
+    if (img->made) return false;
+    int w = 0, h = 0;
+    std::vector<std::uint8_t> px;
+    if (!decodeimage(resolvepath(img->path), w, h, px) || w != img->sheetw || h != img->sheeth) return false;
+    img->rgba.swap(px);
+    return true;
+}
+
+void dropdecoded(Image* img) {
+    if (img->made || img->rgba.empty()) return;
+    if (!img->opaque && img->mask.empty()) {
+        size_t n = size_t(img->sheetw) * size_t(img->sheeth);
+        img->mask.resize(n);
+        for (size_t i = 0; i < n; i++) img->mask[i] = img->rgba[i * 4 + 3];
+    }
+    std::vector<std::uint8_t>().swap(img->rgba);
+}
+
+std::uint8_t alphaat(const Image* img, int sx, int sy) {
+    size_t px = size_t(sy) * size_t(img->sheetw) + size_t(sx);
+    if (!img->rgba.empty()) return img->rgba[px * 4 + 3];
+    if (img->opaque) return 255;
+    return px < img->mask.size() ? img->mask[px] : 0;
+}
+
+namespace {
+bool allopaque(const std::vector<std::uint8_t>& rgba) {
+    for (size_t i = 3; i < rgba.size(); i += 4)
+        if (rgba[i] != 255) return false;
+    return true;
+}
+}  // namespace
+
 }  // namespace detail
 
 using namespace detail;
@@ -87,13 +122,13 @@ Image* decodefile(const std::string& path) {
         delete img;
         return nullptr;
     }
+    img->opaque = allopaque(img->rgba);
     return img;
 }
 
 bool opaque(const Image* img, int frame, int u, int v) {
     if (u < 0 || v < 0 || u >= img->w || v >= img->h) return false;
-    size_t px = size_t(img->celly[frame] + v) * size_t(img->sheetw) + size_t(img->cellx[frame] + u);
-    return img->rgba[px * 4 + 3] > 0;
+    return alphaat(img, img->cellx[frame] + u, img->celly[frame] + v) > 0;
 }
 
 // One image placed as drawimage would place it: handle at (x, y), scaled and
@@ -133,13 +168,17 @@ struct Placement {
 
 Image* loadimage(const std::string& path, int flags) {
     Image* img = decodefile(path);
-    return img ? wholeimage(img) : nullptr;
+    if (img) img = wholeimage(img);
+    if (img) ops().adoptimage(img);
+    return img;
 }
 
 Image* loadanimimage(const std::string& path, int cellw, int cellh, int first, int count, int flags) {
     if (cellw <= 0 || cellh <= 0 || first < 0 || count <= 0) return nullptr;
     Image* img = decodefile(path);
-    return img ? cutcells(img, cellw, cellh, first, count) : nullptr;
+    if (img) img = cutcells(img, cellw, cellh, first, count);
+    if (img) ops().adoptimage(img);
+    return img;
 }
 
 void freeimage(Image* img) {
@@ -201,6 +240,13 @@ namespace ctl {
 
 std::uint32_t pixel(const Image* img, int frame, int x, int y) {
     if (!img || frame < 0 || frame >= imageframes(img) || x < 0 || y < 0 || x >= img->w || y >= img->h) return 0;
+    // An uploaded picture reads its file again (tests only).
+    Image copy;
+    if (img->rgba.empty()) {
+        copy = *img;
+        if (!redecode(&copy)) return 0;
+        img = &copy;
+    }
     const std::uint8_t* p =
         &img->rgba[(size_t(img->celly[size_t(frame)] + y) * size_t(img->sheetw) + size_t(img->cellx[size_t(frame)] + x)) * 4];
     return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
@@ -210,9 +256,11 @@ Image* makeimage(int w, int h, const std::vector<std::uint8_t>& rgba, int cellw,
     if (w <= 0 || h <= 0 || rgba.size() < size_t(w) * size_t(h) * 4) return nullptr;
     auto* img = new Image;
     img->path = "<made>";
+    img->made = true;
     img->sheetw = w;
     img->sheeth = h;
     img->rgba.assign(rgba.begin(), rgba.begin() + std::ptrdiff_t(size_t(w) * size_t(h) * 4));
+    img->opaque = allopaque(img->rgba);
     if (cellw > 0 && cellh > 0) return cutcells(img, cellw, cellh, 0, (w / cellw) * (h / cellh));
     return wholeimage(img);
 }

@@ -10,13 +10,17 @@
 #include "platform/control.h"
 #include "platform/platform.h"
 
-// An image keeps its decoded pixels for its whole life: the pixel-accurate
-// overlap test reads them, and the SDL backend rebuilds its texture from them
-// whenever the display (and with it the renderer) was replaced.
+// An image is its decoded pixels until a texture holds them; from then on only
+// a one-byte alpha mask stays for the pixel-accurate overlap test (none for an
+// opaque picture), and the file is decoded again should the display (and with
+// it the renderer) be replaced. Made pictures have no file and keep theirs.
 struct pf::Image {
     std::string path;
     int sheetw = 0, sheeth = 0;       // the whole decoded file
-    std::vector<std::uint8_t> rgba;   // sheetw * sheeth * 4, bytes R G B A
+    std::vector<std::uint8_t> rgba;   // sheetw * sheeth * 4, bytes R G B A; empty once uploaded
+    std::vector<std::uint8_t> mask;   // sheetw * sheeth alpha bytes, kept when rgba is dropped
+    bool opaque = false;              // every pixel has alpha 255
+    bool made = false;                // pixels from memory, not from a file
     int w = 0, h = 0;                 // one cell
     std::vector<int> cellx, celly;    // top-left of each frame in the sheet
     int hx = 0, hy = 0;               // handle
@@ -28,6 +32,7 @@ struct pf::Sound {
     std::string path;
     int flags = 0;
     void* chunk = nullptr;  // Mix_Chunk* (SDL backend)
+    void* music = nullptr;  // Mix_Music* when streamed (SDL backend)
     int lengthms = 0;       // play length (headless backend)
 };
 
@@ -111,6 +116,8 @@ struct BackendOps {
     bool (*channelplaying)(Channel c);
     void (*setchannelvolume)(Channel c, float v);
     void (*setchannelpan)(Channel c, float p);
+    // hands a freshly loaded image to the renderer (which may drop its pixels)
+    void (*adoptimage)(Image* img);
 };
 extern const BackendOps headlessops;
 extern const BackendOps sdlops;
@@ -118,6 +125,13 @@ const BackendOps& ops();
 
 // Decodes a PNG or JPEG file into RGBA bytes; false when unreadable.
 bool decodeimage(const std::string& resolved, int& w, int& h, std::vector<std::uint8_t>& rgba);
+// The image's RGBA bytes again after they were dropped; false when the file
+// is gone or changed size.
+bool redecode(Image* img);
+// Keeps the alpha mask and lets the RGBA bytes go (a texture holds them now).
+void dropdecoded(Image* img);
+// Alpha of one sheet pixel, from the bytes or the mask.
+std::uint8_t alphaat(const Image* img, int sx, int sy);
 
 // Letterbox transform of a logical canvas inside a window, as SDL computes it.
 struct Letterbox {

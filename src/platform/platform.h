@@ -124,7 +124,10 @@ void setemergencysave(void (*save)());
 
 // ---- audio -----------------------------------------------------------------
 bool audioavailable();
-Sound* loadsound(const std::string& path, int flags);  // flags 1 = loops
+// flags 1 = loops; SOUND_STREAM = played from its file as it goes (music:
+// one such sound plays at a time, and starting another ends the first)
+constexpr int SOUND_STREAM = 2;
+Sound* loadsound(const std::string& path, int flags);
 void freesound(Sound* s);
 Channel playsound(Sound* s);
 Channel cuesound(Sound* s);

@@ -16,6 +16,9 @@ struct SdlState {
     unsigned rendergen = 1;              // bumped whenever all textures become invalid
     std::unordered_set<Image*> textured;  // images holding a texture of this renderer
     bool forcesoftware = false;
+    int gpu = -1;                         // -1 not known yet, 0 none (or a CPU-emulated GL), 1 a real GPU
+    bool softrender = false;              // the renderer in use is SDL's software one
+    std::string glrenderer;               // what the GL driver called itself
     int vsync = -1;
     SDL_Rect clip{};
     bool clipvalid = false;
@@ -24,6 +27,7 @@ struct SdlState {
     // leaves seams between the background's 4-pixel strips.
     SDL_Texture* canvas = nullptr;
     int canvasw = 0, canvash = 0;
+    bool canvasnearest = false;
     std::string title;
     std::string iconpath;
 };

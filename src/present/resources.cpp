@@ -107,26 +107,34 @@ void loadgamebg_dynamic(int screen, int bgnumber, int variant) {
     pf::logline("loadbg");
     std::string path = "data\\bg\\bg" + std::to_string(n) + (variant == 1 ? "g.jpg" : ".jpg");
     pf::logline(path);
-    backgrounds.bgimage = loadimg(path);
     backgrounds.bgstrips = loadanimimg(path, 1366, 4, 192);
 }
 
-void deletegamebg_dynamic() {
-    freeimg(backgrounds.bgimage);
-    freeimg(backgrounds.bgstrips);
-}
+void deletegamebg_dynamic() { freeimg(backgrounds.bgstrips); }
 
 static bool wavenow() { return settings.wavebg != -1 && core.aktlevel != 52 && core.aktlevel != 53 && core.aktlevel != 54; }
 
 // 192 strips of four rows, each pushed sideways on a sine that advances one
 // degree per tick and four degrees per strip: the water seems to ripple.
+// The strips are copied 1:1 (a stretched copy costs twenty times as much);
+// where a strip pushed sideways would uncover the screen's edge, the same
+// strip unpushed goes underneath, so the edge never shows black.
 static void drawwave(Img strips, float x, float yoff) {
+    int half = pf::imagewidth(strips) / 2;
+    bool edges = x - half > -3.5f || x + half < disp.gfxwidth + 3.5f;
     for (int i = 0; i < 192; i++) {
         float d = float(3.0 * pf::sindeg(core.framecount + 4.0 * i));
-        pf::setscale(1.004f, 1);
-        drawimgframe(strips, x + d, float(4 * i) + yoff, i, 192);
+        float y = float(4 * i) + yoff;
+        if (edges && (x + d - half > 0 || x + d + half < disp.gfxwidth)) drawimgframe(strips, x, y, i, 192);
+        drawimgframe(strips, x + d, y, i, 192);
     }
-    pf::setscale(1, 1);
+}
+
+// The still background from the same strips, so that one decoded copy of the
+// picture serves both: laid edge to edge they are the whole picture, as
+// cheap to copy as one.
+static void drawstill(Img strips, float x) {
+    for (int i = 0; i < 192; i++) drawimgframe(strips, x, float(4 * i + 2), i, 192);
 }
 
 void drawgamebg(float shift) {
@@ -135,8 +143,8 @@ void drawgamebg(float shift) {
     if (core.screen == SCREEN_STORY && backgrounds.storynumber == 3 && disp.gfxwidth == 1024) xoff = 150;
     if (wavenow()) {
         if (backgrounds.bgstrips) drawwave(backgrounds.bgstrips, disp.midx + xoff - shift, 2);
-    } else if (backgrounds.bgimage) {
-        drawimg(backgrounds.bgimage, disp.midx - shift, disp.midy);
+    } else if (backgrounds.bgstrips) {
+        drawstill(backgrounds.bgstrips, disp.midx - shift);
     }
     pf::setalpha(alpha);
 }
@@ -144,21 +152,17 @@ void drawgamebg(float shift) {
 void loadstorybg_dynamic(int number) {
     deletestorybg_dynamic();
     std::string path = "data\\bg\\bg" + std::to_string(number) + ".jpg";
-    backgrounds.storybgimage = loadimg(path);
     backgrounds.storybgstrips = loadanimimg(path, 1366, 4, 192);
 }
 
-void deletestorybg_dynamic() {
-    freeimg(backgrounds.storybgimage);
-    freeimg(backgrounds.storybgstrips);
-}
+void deletestorybg_dynamic() { freeimg(backgrounds.storybgstrips); }
 
 void drawstorybg(float shift, int allowwave) {
     float alpha = pf::getalpha();
     if (settings.wavebg == 1 && allowwave == 1) {
         if (backgrounds.storybgstrips) drawwave(backgrounds.storybgstrips, disp.midx - shift, 0);
-    } else if (backgrounds.storybgimage) {
-        drawimg(backgrounds.storybgimage, disp.midx - shift, disp.midy);
+    } else if (backgrounds.storybgstrips) {
+        drawstill(backgrounds.storybgstrips, disp.midx - shift);
     }
     pf::setalpha(alpha);
 }

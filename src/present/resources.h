@@ -21,8 +21,9 @@ float limit0(float x);
 void debuglog(const std::string& kind, const std::string& text);
 
 struct Backgrounds {
-    Img bgimage = nullptr, bgstrips = nullptr;
-    Img storybgimage = nullptr, storybgstrips = nullptr;
+    // One picture each, cut in 192 strips of four rows: waving, or laid still.
+    Img bgstrips = nullptr;
+    Img storybgstrips = nullptr;
     Img mapfg[4] = {}, mapbg[4] = {};  // panels 1..3
     int storynumber = 0;  // story being shown (read by drawgamebg's x offset)
 };

@@ -120,7 +120,7 @@ float musicvolumenow() {
     return clamp01(v) * 0.8f;
 }
 
-void initsound() {
+void opensound() {
     snd.musicchannel = pf::allocchannel();
     snd.endlesschannel = pf::allocchannel();
     snd.soundok = 1;
@@ -128,11 +128,19 @@ void initsound() {
     if (!probe) snd.soundok = 0;
     else pf::freesound(probe);
     std::fill(std::begin(snd.soundplayed), std::end(snd.soundplayed), 0);
-    if (snd.soundok == 1)
-        for (int id = 1; id <= EFFECTCOUNT; id++) {
-            release(snd.sounds[id]);
-            snd.sounds[id] = loadeffect(std::string(effectfolder) + effectfiles[id], id == LOOPINGEFFECT ? 1 : 0);
-        }
+}
+
+void loadsoundeffects() {
+    if (snd.soundok != 1) return;
+    for (int id = 1; id <= EFFECTCOUNT; id++) {
+        release(snd.sounds[id]);
+        snd.sounds[id] = loadeffect(std::string(effectfolder) + effectfiles[id], id == LOOPINGEFFECT ? 1 : 0);
+    }
+}
+
+void initsound() {
+    opensound();
+    loadsoundeffects();
 }
 
 void PlayS(int id, int x) { playeffect(id, x, 1.0f); }
@@ -180,7 +188,7 @@ void stopendlesschannel_story() {
 void playmusic(const std::string& path, int loop) {
     stopmusic();
     release(snd.musicsound);
-    snd.musicsound = pf::loadsound("data\\" + path, loop ? 1 : 0);
+    snd.musicsound = pf::loadsound("data\\" + path, (loop ? 1 : 0) | pf::SOUND_STREAM);
     if (!snd.musicsound) {
         pf::logline("Musikfehler: " + path);
         return;
@@ -200,7 +208,7 @@ void loadgamemusic() {
         for (int m = 1; m < n; m++)
             if (trackset[set][m - 1] == k) snd.gametracks[n] = snd.gametracks[m];
         if (!snd.gametracks[n])
-            snd.gametracks[n] = pf::loadsound("data\\/music/ingame" + std::to_string(k) + ".ogg", 0);
+            snd.gametracks[n] = pf::loadsound("data\\/music/ingame" + std::to_string(k) + ".ogg", pf::SOUND_STREAM);
     }
     pf::logline("loadgamemusic()" + names);
 }

@@ -40,7 +40,9 @@ struct SoundState {
 };
 extern SoundState snd;
 
-void initsound();
+void initsound();  // opensound and loadsoundeffects at once
+void opensound();         // the channels and whether sound works at all
+void loadsoundeffects();  // every effect, decoded
 void PlayS(int id, int x);
 void PlaySvol(int id, int x, float factor);
 void loadstorysounds();

@@ -57,7 +57,7 @@ void drawcast(int k, int pose, float x, float y, float sx, float alpha) {
     if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES || alpha <= 0) return;
     pf::setalpha(std::min(1.0f, alpha));
     pf::setscale(sx, std::fabs(sx));
-    drawimg(storyimg.character[k][pose], x, y);
+    drawimg(storycharacterimg(k, pose), x, y);
     pf::setscale(1, 1);
     pf::setalpha(1);
 }

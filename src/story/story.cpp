@@ -213,14 +213,27 @@ void preparestory(int n) {
         story.texttime[i] = story.texttime[i - 1] + linetime(validstory(n) ? storytext(n, i) : std::string());
 }
 
-void loadstorycharacters() {
-    if (storyimg.charactersloaded) return;
-    storyimg.charactersloaded = 1;
+void loadstorybubble() {
+    if (storyimg.bubble) return;
     storyimg.bubble = loadimg("data\\story\\bubble.png");
     if (storyimg.bubble) pf::setimagehandle(storyimg.bubble, 77, 165);
-    for (int k = 1; k <= 6; k++)
-        for (int p = 0; p <= MAXPOSES; p++)
-            storyimg.character[k][p] = loadmid("data\\character\\" + std::to_string(k) + std::to_string(p) + ".png");
+}
+
+Img storycharacterimg(int k, int pose) {
+    if (k < 1 || k > MAXCHARACTERS || pose < 0 || pose > MAXPOSES) return nullptr;
+    if (!storyimg.charactertried[k][pose]) {
+        storyimg.charactertried[k][pose] = 1;
+        storyimg.character[k][pose] = loadmid("data\\character\\" + std::to_string(k) + std::to_string(pose) + ".png");
+    }
+    return storyimg.character[k][pose];
+}
+
+void releasestorycharacters() {
+    for (int k = 1; k <= MAXCHARACTERS; k++)
+        for (int p = 0; p <= MAXPOSES; p++) {
+            freeimg(storyimg.character[k][p]);
+            storyimg.charactertried[k][p] = 0;
+        }
 }
 
 void deletestorystuff_dynamic() {
@@ -229,6 +242,7 @@ void deletestorystuff_dynamic() {
         freeimg(*i);
     for (Img& i : storyimg.prop) freeimg(i);
     storyimg.loadedstory = 0;
+    releasestorycharacters();
     deletestorybg_dynamic();
     freestorysounds();
 }
@@ -236,7 +250,7 @@ void deletestorystuff_dynamic() {
 void loadstorystuff_dynamic(int n) {
     deletestorystuff_dynamic();
     loadstorysounds();
-    loadstorycharacters();
+    loadstorybubble();
     loadstorybg_dynamic(storybgnumber(n));
     backgrounds.storynumber = n;
     switch (n) {
@@ -420,7 +434,7 @@ void storycharacter(int k, float x, float y, int start, float f) {
     // everyone faces the middle of the stage.
     pf::setscale(x > disp.gfxwidth / 2 ? -f : f, f);
     float bob = float(5.0 * pf::sindeg(2.0 * core.framecount + 90.0 * k));
-    drawimg(storyimg.character[k][1], x, y + bob);
+    drawimg(storycharacterimg(k, 1), x, y + bob);
     pf::setscale(1, 1);
     pf::setalpha(a0);
 }

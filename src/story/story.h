@@ -48,9 +48,11 @@ extern SceneState scene;
 
 struct StoryImages {
     Img bubble = nullptr;  // resident, handle at the tail's tip (77, 165)
-    // Resident characters: [character 1..10][pose 0..10].
+    // Characters [1..10][pose 0..10], each decoded when first drawn (a level
+    // or a popup may show one pose of one) and released with the story's
+    // pictures; tried marks a picture looked for, found or not.
     Img character[MAXCHARACTERS + 1][MAXPOSES + 1] = {};
-    int charactersloaded = 0;
+    int charactertried[MAXCHARACTERS + 1][MAXPOSES + 1] = {};
     // Per story, released by deletestorystuff_dynamic.
     Img fg1 = nullptr, ship1 = nullptr, bgpart1 = nullptr, bgstrips1 = nullptr, question1 = nullptr;
     Img fg2 = nullptr;
@@ -85,7 +87,9 @@ void firststoryrule();
 void storytomap();  // the left button: leave to the map without the level
 void storyskip();   // the right button: straight to the closing sequence
 int linetime(const std::string& line);  // ticks a line stays
-void loadstorycharacters();  // resident; idempotent
+void loadstorybubble();  // resident; idempotent
+Img storycharacterimg(int k, int pose);  // null outside 1..10 / 0..10 or without its file
+void releasestorycharacters();
 void resetstory();
 // The music notes 1, 2 of story 3 for the effects (null in other stories).
 Img storymusicnote(int n);

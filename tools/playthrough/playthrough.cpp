@@ -25,6 +25,7 @@
 #include "core/screens.h"
 #include "gamestate.h"
 #include "menus/popupids.h"
+#include "meta/trophies.h"
 #include "platform/control.h"
 #include "platform/platform.h"
 #include "script.h"
@@ -45,6 +46,23 @@ constexpr int LOSELEVEL = 2;           // lost on purpose once, then retried
 constexpr int SUSPENDLEVEL = 4;
 constexpr int HELPLEVEL = 5, OPTIONSLEVEL = 6;  // help and options opened from the in-level menu        // left through the in-level menu once, then resumed
 constexpr const char* PLAYERNAME = "Rover";
+constexpr int MAPPAGES = 4;
+constexpr int CASINOGAMESEACH = 5;     // games an entrance allows
+constexpr int CASINOMISS = 3;          // the game of each visit the bot gets wrong on purpose
+constexpr int CHIPCOST[4] = {0, 10, 25, 50};
+constexpr int CASINOPRIZE = 10;        // a right pick pays ten times the bet
+constexpr int SHOPGIFT = 600;          // the first visit's present
+constexpr int SHOPEXTRA = 1;           // the fishslap: every card fits while it lies on the open card
+constexpr int ROOMWAIT = 130;          // ticks in the trophy room: the way out answers, new trophies unlock
+constexpr int CHARGEBOUND = 60;        // ticks a charge or a prize may take to show in the balance
+constexpr int SCREENW = 1024, SCREENH = 768;
+// The map's top bar: the shop's and the trophy room's hot spots.
+constexpr int SHOPSPOTX = 100, SHOPSPOTY = 40, ROOMSPOTX = SCREENW - 183, ROOMSPOTY = 40;
+// Trophies the journey earns whatever the luck of the deals: the casino's
+// two (55 games, more than 999 pearls won) and the star totals it passes,
+// with the lowest total of each.
+constexpr int TROPHY_STARS[3][2] = {{TROPHY_STARS60, 60}, {TROPHY_STARS120, 120}, {TROPHY_STARS200, 200}};
+constexpr int STARSLACK = 9;           // the total must pass a bound by this much for its trophy to be due
 
 std::string screenname(int id) {
     switch (id) {
@@ -171,6 +189,50 @@ std::vector<Card> cards(const State& s) {
     return r;
 }
 
+// "n@x,y;..." lists of the dump: what stands where on the screen.
+struct Spot {
+    int n, x, y;
+};
+std::vector<Spot> spots(const std::string& list) {
+    std::vector<Spot> r;
+    for (const auto& e : split(list, ';')) {
+        Spot k{};
+        if (std::sscanf(e.c_str(), "%d@%d,%d", &k.n, &k.x, &k.y) == 3) r.push_back(k);
+    }
+    return r;
+}
+
+std::vector<int> ints(const std::string& list) {
+    std::vector<int> r;
+    for (const auto& e : split(list, ',')) r.push_back(std::atoi(e.c_str()));
+    return r;
+}
+
+// "k:v,k:v" lists (trophies and their states, casino games by entrance).
+std::map<int, int> pairs(const std::string& list) {
+    std::map<int, int> r;
+    for (const auto& e : split(list, ',')) {
+        int k = 0, v = 0;
+        if (std::sscanf(e.c_str(), "%d:%d", &k, &v) == 2) r[k] = v;
+    }
+    return r;
+}
+
+int missinghelpers(const State& s) {
+    std::string h = s.str("helpers");
+    return (int)std::count(h.begin(), h.end(), '0');
+}
+
+bool hasextra(const State& s, int kind) {
+    auto bar = ints(s.str("extrabar"));
+    return std::find(bar.begin(), bar.end(), kind) != bar.end();
+}
+
+int freeslots(const State& s) {
+    auto bar = ints(s.str("extrabar"));
+    return (int)std::count(bar.begin(), bar.end(), 0);
+}
+
 // ---- the solver's choice of move, from what is on the table ------------------
 
 // A tool is best played once every card under its obstacle is free: a card
@@ -240,7 +302,7 @@ struct Bot {
     bool suspended = false, resumed = false;
     int suspendcards = -1;
     int levelswon = 0, losses = 0, draws = 0, clicks = 0;
-    int pearlsearned = 0, pearlsspent = 0, lastpearls = -1;
+    int lastpearls = -1, startpearls = -1;
     int movesinlevel = 0;
     std::string failure;
     bool done = false;
@@ -253,6 +315,33 @@ struct Bot {
     int wantpopup = 0;
     bool helpseen = false, optionsseen = false;
     std::vector<int> popupsseen;
+    // pearls: what the bot expects the balance to do next, off the card game
+    int expect = 0, expectsince = 0;
+    std::string expectwhat;
+    int earnedlevels = 0, spentlevels = 0, gift = 0, shopspent = 0, casinobets = 0, casinowon = 0;
+    // the shop, once per map page
+    bool shopdone[MAPPAGES + 1] = {};
+    int shoppage = 0;          // the page whose visit is running
+    bool inshop = false, boughtextra = false, boughtrefill = false;
+    int shopwait = 0;
+    std::vector<std::string> shoplog;  // per visit, for the summary
+    int extratouse = 0;        // bought, to be used in the next level
+    int extraclicked = -1;     // tick of the click on the extra
+    bool extrachecked = false;
+    int extrasused = 0, helpersused = 0, helperclicks = 0, refillsseen = 0;
+    std::string lasthelpers;
+    bool checkrefill = false;  // the next level must start with all nine helpers
+    // casino entrances
+    std::vector<int> casinosvisited;
+    int casinolevel = 0, casinovisitgames = 0, cookie = 0, casinowins = 0, casinolosses = 0, chipspressed = 0;
+    int lastchip = 0, presentationsince = -1, casinoidle = 0;
+    int casinodue[2] = {};  // visits begun with more than 999 pearls won, with more than 34 games played
+    bool pickmade = false;
+    // the trophy room
+    bool roomfrommap = false, roomfromgame = false, wantroom = false;
+    int roomvisits = 0;
+    bool roompaged = false;
+    std::vector<int> starsatwins;  // the stars on the map after each win, for the trophies due
     long calls = 0, recordedcalls = 0;  // maintick calls, those already in the script
 };
 
@@ -301,6 +390,15 @@ void fail(const std::string& why) {
     if (bot.failure.empty()) bot.failure = why;
 }
 
+// A change of the balance the bot caused off the card game (a purchase, a
+// bet, a prize): it must show, exactly, within a few ticks.
+void expectpearls(int tick, int delta, const std::string& what) {
+    if (bot.expect != 0) fail("pearls: " + bot.expectwhat + " (" + std::to_string(bot.expect) + ") never showed in the balance");
+    bot.expect = delta;
+    bot.expectsince = tick;
+    bot.expectwhat = what;
+}
+
 // Closes whatever popup is open with its own buttons: the last one drawn on
 // the popup's layer (the popups draw their way out last or alone).
 void answerpopup(const State& s, int tick) {
@@ -335,10 +433,111 @@ void onmenu(const State& s, int tick) {
     click(tick, 512, 550, 40);  // play
 }
 
+// The shop: an extra for the next level and the helpers refilled, each
+// checked against the price on its sign, then closed by its own button.
+void onshop(const State& s, int tick) {
+    if (s.num("popupfade") < 16 || s.num("popupdir") != 1) return;
+    if (s.num("shoptick") < 60) return;  // a first visit's present comes at 50
+    auto bs = activebuttons(s);
+    if (s.num("giftnotice") > 0) {
+        if (!bs.empty()) click(tick, bs.back().x, bs.back().y, 30);
+        return;
+    }
+    if (bot.expect != 0) return;  // a purchase still to show in the balance
+    int pearls = s.num("pearls");
+    std::string page = "page " + std::to_string(bot.shoppage) + ": ";
+    if (!bot.boughtextra) {
+        bot.boughtextra = true;
+        // the fishslap when the pearls allow, else the cheapest extra
+        int pick = -1, price = 0, x = 0, y = 0;
+        for (const auto& e : split(s.str("shopitems"), ';')) {
+            int n = 0, k = 0, ex = 0, ey = 0;
+            if (std::sscanf(e.c_str(), "%d:%d@%d,%d", &n, &k, &ex, &ey) != 4 || k > pearls) continue;
+            if (pick < 0 || n == SHOPEXTRA || (pick != SHOPEXTRA && k < price)) pick = n, price = k, x = ex, y = ey;
+        }
+        if (pick < 0 || freeslots(s) == 0) {
+            bot.shoplog.push_back(page + (pick < 0 ? "no extra affordable" : "no free slot"));
+            return;
+        }
+        move(tick, x, y);
+        click(tick, x, y, 30);
+        expectpearls(tick, -price, "the shop's price of extra " + std::to_string(pick));
+        bot.shopspent += price;
+        bot.extratouse = pick;
+        bot.extraclicked = -1;
+        bot.extrachecked = false;
+        bot.shoplog.push_back(page + "extra " + std::to_string(pick) + " for " + std::to_string(price));
+        return;
+    }
+    if (!bot.boughtrefill) {
+        bot.boughtrefill = true;
+        int price = 0, hx = 0, hy = 0;
+        if (std::sscanf(s.str("refill").c_str(), "%d@%d,%d", &price, &hx, &hy) != 3 || price <= 0 || price > pearls) {
+            bot.shoplog.push_back(page + (price <= 0 ? "no helper missing" : "refill " + std::to_string(price) + " not affordable"));
+            return;
+        }
+        // a point of the helper panel outside every grid item's reach
+        std::vector<Spot> grid;
+        for (const auto& e : split(s.str("shopitems"), ';')) {
+            int n = 0, k = 0, ex = 0, ey = 0;
+            if (std::sscanf(e.c_str(), "%d:%d@%d,%d", &n, &k, &ex, &ey) == 4) grid.push_back({n, ex, ey});
+        }
+        int px = -1, py = -1;
+        for (int dy : {40, 0, 80, -40})
+            for (int dx : {0, 60, -60, 90}) {
+                int x = hx + dx, y = hy + dy;
+                bool ingrid = false;
+                for (const auto& g : grid) ingrid = ingrid || (x > g.x - 75 && x < g.x + 75 && y > g.y - 75 && y < g.y + 105);
+                if (px < 0 && !ingrid && y < SCREENH && x < SCREENW) px = x, py = y;
+            }
+        if (px < 0) {
+            fail("shop: the helper panel lies under the grid of extras, nowhere to click the refill");
+            return;
+        }
+        move(tick, px, py);
+        click(tick, px, py, 30);
+        expectpearls(tick, -price, "the refill of " + std::to_string(missinghelpers(s)) + " helpers");
+        bot.shopspent += price;
+        bot.checkrefill = true;
+        bot.shoplog.push_back(page + "refill of " + std::to_string(missinghelpers(s)) + " helpers for " + std::to_string(price));
+        return;
+    }
+    if (bot.extratouse && !hasextra(s, bot.extratouse))
+        fail("shop: extra " + std::to_string(bot.extratouse) + " was paid for but is not in the extra bar (" + s.str("extrabar") + ")");
+    if (bot.checkrefill && missinghelpers(s) != 0) fail("shop: the helper refill was paid for but the helpers are " + s.str("helpers"));
+    // the close button: drawn last on the popup's layer
+    if (!bs.empty()) click(tick, bs.back().x, bs.back().y, 30);
+}
+
+// Whether to take the shop now: both purchases affordable, or the page's
+// last level has come (then whatever the pearls allow).
+bool shopnow(const State& s, bool lastonpage) {
+    int missing = missinghelpers(s);
+    int pearls = s.num("pearls") + (bot.gift == 0 ? SHOPGIFT : 0);
+    return lastonpage || (missing > 0 && pearls >= 400 + 150 * missing + 100);
+}
+
 void onmap(const State& s, int tick) {
-    if (s.num("popup") != 0) {
+    int popup = s.num("popup");
+    if (popup == POPUP_SHOP && bot.inshop) {
+        bot.shopwait = 0;
+        onshop(s, tick);
+        return;
+    }
+    if (popup != 0) {
         answerpopup(s, tick);
         return;
+    }
+    if (bot.inshop) {
+        if (bot.boughtextra) {
+            // the shop was open and has closed
+            bot.inshop = false;
+            bot.shopdone[bot.shoppage] = true;
+        } else if (++bot.shopwait > 5) {
+            fail("the shop's hot spot on the map (" + std::to_string(SHOPSPOTX) + "," + std::to_string(SHOPSPOTY) +
+                 ") does not open popup " + std::to_string(POPUP_SHOP) + " (shop)");
+            return;
+        }
     }
     if (bot.screensince < 60 || s.num("mapswitch") != 0) return;
     int u = s.num("unlockanim");
@@ -353,17 +552,67 @@ void onmap(const State& s, int tick) {
         return;
     }
     int target = std::max(1, maxlevel);
-    if (bot.suspended && !bot.resumed) target = SUSPENDLEVEL;
+    bool pending = bot.suspended && !bot.resumed;  // a level left in the middle comes first
+    if (pending) target = SUSPENDLEVEL;
     int lo = 1 << 30, hi = 0, nx = -1, ny = -1;
-    for (const auto& n : split(s.str("nodes"), ';')) {
-        int l = 0, x = 0, y = 0;
-        if (std::sscanf(n.c_str(), "%d@%d,%d", &l, &x, &y) != 3) continue;
-        lo = std::min(lo, l);
-        hi = std::max(hi, l);
-        if (l == target) {
-            nx = x;
-            ny = y;
+    for (const auto& n : spots(s.str("nodes"))) {
+        lo = std::min(lo, n.n);
+        hi = std::max(hi, n.n);
+        if (n.n == target) {
+            nx = n.x;
+            ny = n.y;
         }
+    }
+    // Somewhere on screen: the edges scroll the map first.
+    auto reach = [&](int x, int y, int pause) {
+        if (x < 60) {
+            move(tick, 3, 400);
+            bot.waituntil = tick + 20;
+        } else if (x > SCREENW - 60) {
+            move(tick, SCREENW - 3, 400);
+            bot.waituntil = tick + 20;
+        } else {
+            move(tick, x, y);
+            click(tick, x, y, pause);
+            return true;
+        }
+        return false;
+    };
+    if (!pending && nx >= 0) {
+        // every casino entrance once it is open
+        auto plays = pairs(s.str("casinoplays"));
+        for (const auto& c : spots(s.str("casinos"))) {
+            if (c.n > maxlevel || plays[c.n] >= CASINOGAMESEACH) continue;
+            if (std::find(bot.casinosvisited.begin(), bot.casinosvisited.end(), c.n) != bot.casinosvisited.end()) {
+                fail("the casino entrance beside level " + std::to_string(c.n) + " was visited but shows " +
+                     std::to_string(CASINOGAMESEACH - plays[c.n]) + " games left");
+                return;
+            }
+            if (reach(c.x, c.y, 60)) bot.casinolevel = c.n;
+            return;
+        }
+        // the trophy room from the map, once a trophy waits to be unlocked there
+        auto won = pairs(s.str("trophylist"));
+        bool fresh = false;
+        for (auto [t, st] : won) fresh = fresh || (t <= TROPHY_ROOMLAST && st == 1);
+        // (or, failing that, on the last page anyway)
+        if (!bot.roomfrommap && bot.roomfromgame && (fresh || s.num("aktmap") == MAPPAGES)) {
+            move(tick, ROOMSPOTX, ROOMSPOTY);
+            click(tick, ROOMSPOTX, ROOMSPOTY, 60);
+            return;
+        }
+        // the shop once a page
+        int page = s.num("aktmap");
+        if (page >= 1 && page <= MAPPAGES && !bot.shopdone[page] && !bot.inshop && shopnow(s, target == hi)) {
+            bot.inshop = true;
+            bot.shoppage = page;
+            bot.boughtextra = bot.boughtrefill = false;
+            bot.shopwait = 0;
+            move(tick, SHOPSPOTX, SHOPSPOTY);
+            click(tick, SHOPSPOTX, SHOPSPOTY, 30);
+            return;
+        }
+        if (bot.inshop) return;
     }
     if (nx < 0) {
         // the level lies on another page: the page buttons
@@ -371,18 +620,112 @@ void onmap(const State& s, int tick) {
         else if (target < lo) click(tick, 512 - 235, 747, 120);
         return;
     }
-    if (nx < 60) {
-        move(tick, 3, 400);  // the map scrolls at the edges
-        bot.waituntil = tick + 20;
+    reach(nx, ny, 60);
+}
+
+// The casino: a chip bet, the cookie followed from its reveal through the
+// swaps, the shell picked (wrong on purpose once a visit); the five games
+// end the visit by themselves.
+void oncasino(const State& s, int tick) {
+    if (s.num("popup") != 0) {
+        answerpopup(s, tick);
         return;
     }
-    if (nx > 1024 - 60) {
-        move(tick, 1021, 400);
-        bot.waituntil = tick + 20;
+    int reveal = s.num("reveal"), shuffle = s.num("shuffle"), pick = s.num("pick"), pickwait = s.num("pickwait");
+    auto shells = split(s.str("shells"), ';');
+    int cx = 0, cy = 0;
+    if (reveal > 0 && std::sscanf(s.str("cookieat").c_str(), "%d,%d", &cx, &cy) == 2)
+        for (size_t i = 0; i < shells.size(); i++)
+            if (std::atoi(shells[i].c_str()) == cx) bot.cookie = (int)i + 1;
+    if (s.num("leaving") > 0) {
+        // a trophy's presentation: its button, once it has come down
+        auto bs = activebuttons(s);
+        if (s.num("leaving") < 250 || bs.empty()) return;
+        if (bot.presentationsince < 0) bot.presentationsince = tick;
+        if (tick - bot.presentationsince > 60) click(tick, bs.back().x, bs.back().y, 60);
         return;
     }
-    move(tick, nx, ny);
-    click(tick, nx, ny, 60);
+    if (s.num("casinotick") < 210) return;
+    if (pickwait > 0 && !bot.pickmade) {
+        if (pickwait < 20) return;
+        if (bot.cookie < 1 || bot.cookie > (int)shells.size()) {
+            fail("casino: the cookie was never seen under a shell before the pick");
+            return;
+        }
+        int want = bot.casinovisitgames == CASINOMISS ? bot.cookie % (int)shells.size() + 1 : bot.cookie;
+        int x = 0, y = 0;
+        std::sscanf(shells[want - 1].c_str(), "%d,%d", &x, &y);
+        move(tick, x, y - 10);
+        click(tick, x, y - 10, 40);
+        bot.pickmade = true;
+        if (want == bot.cookie) {
+            int prize = CHIPCOST[bot.lastchip] * CASINOPRIZE;
+            expectpearls(tick, prize, "the casino's prize for a right pick with chip " + std::to_string(bot.lastchip));
+            bot.casinowon += prize;
+            bot.casinowins++;
+        } else {
+            bot.casinolosses++;
+        }
+        return;
+    }
+    bool idle = reveal == 0 && shuffle == 0 && pick == 0 && s.num("wintime") == 0 && s.num("losetime") == 0;
+    if (!idle || s.num("bet") != 0 || s.num("gamesleft") <= 0 || bot.expect != 0) return;
+    if (bot.casinovisitgames >= CASINOGAMESEACH) {
+        fail("casino: the entrance beside level " + std::to_string(bot.casinolevel) + " still shows " + s.str("gamesleft") +
+             " games left after its " + std::to_string(CASINOGAMESEACH) + " games");
+        return;
+    }
+    // the three chips, left to right, on the row above the table's edge
+    std::vector<Button> chips;
+    for (const auto& b : buttons(s))
+        if (b.y == SCREENH - 90) chips.push_back(b);
+    std::sort(chips.begin(), chips.end(), [](const Button& a, const Button& b) { return a.x < b.x; });
+    int want = bot.casinovisitgames % 3 + 1, chip = 0;
+    for (int c = 1; c <= want && c <= (int)chips.size(); c++)
+        if (chips[c - 1].layer == s.num("buttonlayer")) chip = c;
+    if (chip == 0) {
+        if (++bot.casinoidle > 300)
+            fail("casino: no chip could be bet with " + s.str("pearls") + " pearls and " + s.str("gamesleft") + " games left");
+        return;
+    }
+    bot.casinoidle = 0;
+    click(tick, chips[chip - 1].x, chips[chip - 1].y, 40);
+    expectpearls(tick, -CHIPCOST[chip], "the casino's chip " + std::to_string(chip));
+    bot.casinobets += CHIPCOST[chip];
+    bot.lastchip = chip;
+    bot.casinovisitgames++;
+    bot.chipspressed++;
+    bot.pickmade = false;
+    bot.cookie = 0;
+}
+
+// The trophy room: every trophy won so far unlocked once the celebration
+// has run, a page turned once, then the way back (to the map).
+void onroom(const State& s, int tick) {
+    if (s.num("popup") != 0) {
+        answerpopup(s, tick);
+        return;
+    }
+    if (s.num("roomclock") < ROOMWAIT) return;
+    for (auto [t, st] : pairs(s.str("trophylist")))
+        if (t <= TROPHY_ROOMLAST && st < TROPHYSETTLED) {
+            fail("trophy room: trophy " + std::to_string(t) + " is still locked (state " + std::to_string(st) +
+                 ") after the celebration");
+            return;
+        }
+    auto bs = activebuttons(s);
+    if (!bot.roompaged && s.num("roomfrom") == SCREEN_MAP) {
+        for (const auto& b : bs)
+            if (b.y == SCREENH - 21 && (b.x > 512) == (s.num("roompage") < 3)) {
+                bot.roompaged = true;
+                click(tick, b.x, b.y, 60);
+                return;
+            }
+    }
+    const Button* out = nullptr;
+    for (const auto& b : bs)
+        if (b.y == SCREENH - 23 && (!out || b.x > out->x)) out = &b;  // the map's way, right of the menu's
+    if (out) click(tick, out->x, out->y, 60);
 }
 
 void onstory(const State& s, int tick) {
@@ -407,6 +750,71 @@ void onstory(const State& s, int tick) {
         default:  // watched to the end
             break;
     }
+}
+
+// The extra bought in the shop, played in the next level once a card has
+// gone: it flies onto the open card; the fishslap then lets every free card
+// go.
+bool useextra(const State& s, int tick, const std::vector<Card>& cs, int level) {
+    if (!bot.extratouse || bot.extrachecked) return false;
+    auto bar = ints(s.str("extrabar"));
+    auto slots = split(s.str("extraslots"), ';');
+    int slot = 0;
+    for (size_t i = 0; i < bar.size() && i < slots.size(); i++)
+        if (bar[i] == bot.extratouse) slot = (int)i + 1;
+    if (bot.extraclicked >= 0) {
+        if (s.num("extrabusy") != 0 && bot.extratouse != SHOPEXTRA) return true;  // at work: input waits
+        if (slot != 0) {
+            if (tick - bot.extraclicked < 60) return true;
+            fail("level " + std::to_string(level) + ": extra " + std::to_string(bot.extratouse) +
+                 " in the extra bar did not fly onto the open card when clicked");
+            return true;
+        }
+        if (bot.extratouse == SHOPEXTRA) {
+            if (s.num("aktcard") != AKT_FISHSLAP) {
+                if (tick - bot.extraclicked < 60) return true;
+                fail("level " + std::to_string(level) + ": the fishslap left its slot but the open card is " + s.str("aktcard"));
+                return true;
+            }
+            // every free card fits the fishslap
+            int open = 0, playable = (int)split(s.str("playable"), ';').size();
+            for (const auto& c : cs) open += c.layout && c.open && !c.locked;
+            if (playable < open) {
+                fail("level " + std::to_string(level) + ": with the fishslap on the open card only " + std::to_string(playable) +
+                     " of " + std::to_string(open) + " free cards may go");
+                return true;
+            }
+        }
+        bot.extrachecked = true;
+        bot.extrasused++;
+        bot.extratouse = 0;
+        return false;
+    }
+    if (slot == 0 || bot.movesinlevel < 1 || s.num("extrabusy") != 0) return false;
+    int x = 0, y = 0;
+    std::sscanf(slots[slot - 1].c_str(), "%d,%d", &x, &y);
+    move(tick, x, y);
+    click(tick, x, y, 30);
+    bot.extraclicked = tick;
+    return true;
+}
+
+// Nothing fits: a helper whose value lets a free card go, before the pile.
+bool usehelper(const State& s, int tick, const std::vector<Card>& cs) {
+    if (s.num("extrabusy") != 0 || bot.helperclicks >= 12) return false;
+    for (const auto& h : spots(s.str("helperat"))) {
+        for (const auto& c : cs) {
+            if (!c.layout || !c.open || c.locked || c.type < 1 || c.type > 13) continue;
+            int d = std::abs(c.type - h.n);
+            if (d != 1 && d != 12) continue;
+            move(tick, h.x, h.y);
+            click(tick, h.x, h.y, 30);
+            bot.helperclicks++;
+            bot.movesinlevel++;
+            return true;
+        }
+    }
+    return false;
 }
 
 void ongame(const State& s, int tick) {
@@ -444,6 +852,9 @@ void ongame(const State& s, int tick) {
         if (s.num("gameresult") == 1 && !bot.endcounted) {
             bot.endcounted = true;
             bot.levelswon++;
+            int total = 0;
+            for (char ch : s.str("stars")) total += ch - '0';
+            bot.starsatwins.push_back(total);
             if (bot.progress)
                 std::fprintf(bot.progress, "playthrough: level %d won at tick %d with %s points\n", level, tick,
                              s.str("points").c_str()),
@@ -451,12 +862,12 @@ void ongame(const State& s, int tick) {
         }
         auto bs = activebuttons(s);
         if (bs.empty()) return;
-        // won: on (the last button, continue); lost: the retry on the right
+        // lost: the retry on the right; won: on to the map (the left one of
+        // two, when a new trophy offers its room on the right), the room once
         const Button* pick = &bs.back();
-        if (s.num("gameresult") != 1 && bs.size() >= 2) {
-            for (const auto& b : bs)
-                if (b.x > pick->x) pick = &b;
-        }
+        bool right = s.num("gameresult") != 1 || (!bot.roomfromgame && bs.size() == 2);
+        for (const auto& b : bs)
+            if (right ? b.x > pick->x : b.x < pick->x) pick = &b;
         click(tick, pick->x, pick->y, 60);
         return;
     }
@@ -465,6 +876,7 @@ void ongame(const State& s, int tick) {
         bot.levelsince = 0;
         bot.movesinlevel = 0;
         bot.boughtstable = false;
+        bot.helperclicks = 0;
     }
     if (gamestat != 2) return;
     bot.endcounted = false;
@@ -482,6 +894,13 @@ void ongame(const State& s, int tick) {
         key(tick, "esc", 40);
         return;
     }
+    // The refill bought on the map: the level starts with all nine helpers.
+    if (bot.checkrefill && bot.movesinlevel == 0) {
+        bot.checkrefill = false;
+        if (missinghelpers(s) != 0) fail("level " + std::to_string(level) + " started with helpers " + s.str("helpers") + " after the refill");
+        else bot.refillsseen++;
+    }
+    if (useextra(s, tick, cs, level)) return;
     if (bot.suspended && !bot.resumed && level == SUSPENDLEVEL) {
         bot.resumed = true;
         if ((int)cs.size() != bot.suspendcards)
@@ -511,6 +930,7 @@ void ongame(const State& s, int tick) {
             bot.waituntil = tick + 5;
             return;
         }
+    if (!losing && usehelper(s, tick, cs)) return;
     if (stable >= 2 && havetop) {
         click(tick, x, y, 30);
         bot.draws++;
@@ -551,6 +971,29 @@ void step(const State& s) {
     if (screen != bot.lastscreen) {
         bot.lastscreen = screen;
         bot.screensince = 0;
+        if (screen == SCREEN_CASINO) {
+            if (bot.casinolevel == 0) fail("the casino opened without the bot clicking an entrance");
+            bot.casinosvisited.push_back(bot.casinolevel);
+            bot.casinovisitgames = 0;
+            bot.presentationsince = -1;
+            bot.casinoidle = 0;
+            // a casino trophy is due once its bound was passed before two visits
+            if (bot.chipspressed > 34) bot.casinodue[1]++;
+            if (bot.casinowon > 999) bot.casinodue[0]++;
+        }
+        if (screen == SCREEN_MAP && bot.casinolevel != 0) {
+            if (bot.casinovisitgames != CASINOGAMESEACH)
+                fail("the casino beside level " + std::to_string(bot.casinolevel) + " closed after " +
+                     std::to_string(bot.casinovisitgames) + " games, not " + std::to_string(CASINOGAMESEACH));
+            bot.casinolevel = 0;
+        }
+        if (screen == SCREEN_TROPHIES) {
+            bot.roomvisits++;
+            bot.roompaged = false;
+            int from = s.num("roomfrom");
+            if (from == SCREEN_MAP) bot.roomfrommap = true;
+            if (from == SCREEN_GAME) bot.roomfromgame = true;
+        }
         if (screen == SCREEN_GAME) {
             bot.levelsince = 0;
             bot.movesinlevel = 0;
@@ -573,11 +1016,36 @@ void step(const State& s) {
         fail("stuck on screen " + std::to_string(screen) + " (" + screenname(screen) + ") for " +
              std::to_string(SCREENBOUND) + " ticks");
     }
+    // Pearls: the card game pays and sells the pile as it goes; anywhere else
+    // the balance moves only by what the bot bought, bet or won, exactly.
     int pearls = s.num("pearls", -1);
     if (pearls >= 0 && s.kv.count("name")) {
-        if (bot.lastpearls >= 0 && pearls > bot.lastpearls) bot.pearlsearned += pearls - bot.lastpearls;
-        if (bot.lastpearls >= 0 && pearls < bot.lastpearls) bot.pearlsspent += bot.lastpearls - pearls;
+        if (bot.startpearls < 0) bot.startpearls = pearls;
+        int d = bot.lastpearls >= 0 ? pearls - bot.lastpearls : 0;
+        if (d != 0) {
+            if (screen == SCREEN_GAME && popup != POPUP_SHOP) {
+                (d > 0 ? bot.earnedlevels : bot.spentlevels) += std::abs(d);
+            } else if (bot.expect != 0 && d == bot.expect) {
+                bot.expect = 0;
+            } else if (popup == POPUP_SHOP && d == SHOPGIFT && bot.gift == 0) {
+                bot.gift = d;
+            } else {
+                fail("pearls changed by " + std::to_string(d) + " on screen " + std::to_string(screen) + " (" + screenname(screen) +
+                     (popup ? ", popup " + std::to_string(popup) + " " + popupname(popup) : std::string()) + "), expected " +
+                     (bot.expect ? std::to_string(bot.expect) + " for " + bot.expectwhat : std::string("no change")));
+            }
+        }
         bot.lastpearls = pearls;
+        if (bot.expect != 0 && tick - bot.expectsince > CHARGEBOUND)
+            fail("pearls: " + bot.expectwhat + " (" + std::to_string(bot.expect) + ") never showed in the balance");
+        if (screen == SCREEN_GAME) {
+            std::string h = s.str("helpers");
+            if (bot.lasthelpers.size() == h.size())
+                for (size_t i = 0; i < h.size(); i++) bot.helpersused += bot.lasthelpers[i] == '1' && h[i] == '0';
+            bot.lasthelpers = h;
+        } else {
+            bot.lasthelpers.clear();
+        }
     }
     if (tick < bot.waituntil) return;
     switch (screen) {
@@ -585,6 +1053,8 @@ void step(const State& s) {
         case SCREEN_MAP: onmap(s, tick); break;
         case SCREEN_STORY: onstory(s, tick); break;
         case SCREEN_GAME: ongame(s, tick); break;
+        case SCREEN_CASINO: oncasino(s, tick); break;
+        case SCREEN_TROPHIES: onroom(s, tick); break;
         case SCREEN_SPLASH:
         case SCREEN_LOADING:
             break;  // they end on their own
@@ -685,6 +1155,16 @@ int main(int argc, char** argv) {
     State s = parse(last);
     double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
 
+    // the trophies the journey must have won
+    auto won = pairs(s.str("trophylist"));
+    std::vector<int> due;
+    if (bot.casinodue[0] >= 2) due.push_back(TROPHY_CASINOPEARLS);
+    if (bot.casinodue[1] >= 2) due.push_back(TROPHY_CASINOGAMES);
+    for (int k = 0; k < 3; k++) {
+        int wins = 0, from = TROPHY_STARS[k][1] + STARSLACK, below = k < 2 ? TROPHY_STARS[k + 1][1] : 1 << 30;
+        for (int total : bot.starsatwins) wins += total >= from && total < below;
+        if (wins >= 4) due.push_back(TROPHY_STARS[k][0]);
+    }
     // the profile at the end
     if (bot.failure.empty()) {
         if (s.num("maxlevel") <= LASTLEVEL) fail("maxlevel is " + s.str("maxlevel") + ", not past 74");
@@ -701,6 +1181,35 @@ int main(int argc, char** argv) {
                 fail("the stories were not shown in order 1..21");
                 break;
             }
+        // the shop on every page, its extras played
+        for (int page = 1; page <= MAPPAGES; page++)
+            if (!bot.shopdone[page]) fail("the shop was never visited on map page " + std::to_string(page));
+        if (bot.extratouse) fail("extra " + std::to_string(bot.extratouse) + " was bought but never played");
+        if (bot.extrasused == 0) fail("no extra from the shop was ever played");
+        if (bot.refillsseen == 0) fail("no helper refill from the shop was ever seen on the helpers bar");
+        // every entrance played out, in the profile as the bot counted
+        auto plays = pairs(s.str("casinoplays"));
+        if (plays.empty()) fail("the profile has no casino entrances");
+        for (auto [level, n] : plays) {
+            if (n != CASINOGAMESEACH)
+                fail("the casino beside level " + std::to_string(level) + " has " + std::to_string(n) + " games recorded, not " +
+                     std::to_string(CASINOGAMESEACH));
+            if (std::find(bot.casinosvisited.begin(), bot.casinosvisited.end(), level) == bot.casinosvisited.end())
+                fail("the casino beside level " + std::to_string(level) + " was never visited");
+        }
+        if (s.num("casinogames") != bot.chipspressed)
+            fail("the profile counts " + s.str("casinogames") + " casino games, the bot bet " + std::to_string(bot.chipspressed));
+        if (s.num("casinowon") != bot.casinowon)
+            fail("the profile counts " + s.str("casinowon") + " pearls won in the casino, the bot won " + std::to_string(bot.casinowon));
+        // the trophy room, both ways in
+        if (!bot.roomfrommap) fail("the trophy room was never opened from the map");
+        if (!bot.roomfromgame) fail("the trophy room was never opened from a level's end");
+        for (int t : due)
+            if (!won.count(t)) fail("trophy " + std::to_string(t) + " was earned on the journey but is not in the profile");
+        // the balance: where it started, plus what came in, less what went out
+        int held = bot.startpearls + bot.earnedlevels + bot.casinowon + bot.gift - bot.spentlevels - bot.shopspent - bot.casinobets;
+        if (held != s.num("pearls"))
+            fail("the profile holds " + s.str("pearls") + " pearls, the bot's account says " + std::to_string(held));
     }
     int stars = 0;
     for (char c : s.str("stars")) stars += c - '0';
@@ -714,8 +1223,28 @@ int main(int argc, char** argv) {
         if (bot.lostlevels[l] > 0) hard += " " + std::to_string(l) + "x" + std::to_string(bot.lostlevels[l]);
     std::fprintf(out, "  lost        %s\n", hard.empty() ? " none" : hard.c_str());
     std::fprintf(out, "  stars       %d of %d\n", stars, 3 * LASTLEVEL);
-    std::fprintf(out, "  pearls      %d earned, %d spent, %d held\n", bot.pearlsearned, bot.pearlsspent, s.num("pearls"));
-    std::fprintf(out, "  trophies    %d\n", s.num("trophies"));
+    std::fprintf(out, "  pearls      %d earned (levels %d, casino %d, shop's present %d), %d spent (shop %d, casino bets %d,\n"
+                      "              new piles %d), %d held\n",
+                 bot.earnedlevels + bot.casinowon + bot.gift, bot.earnedlevels, bot.casinowon, bot.gift,
+                 bot.shopspent + bot.casinobets + bot.spentlevels, bot.shopspent, bot.casinobets, bot.spentlevels, s.num("pearls"));
+    // the shop, a line a page
+    std::string shoplines, lastpage;
+    for (const auto& l : bot.shoplog) {
+        std::string page = l.substr(0, l.find(':'));
+        shoplines += page == lastpage ? ", " + l.substr(page.size() + 2) : (shoplines.empty() ? "" : "\n              ") + l;
+        lastpage = page;
+    }
+    std::fprintf(out, "  shop        %s\n", shoplines.empty() ? "never visited" : shoplines.c_str());
+    std::fprintf(out, "  aids        %d extras played, %d helpers played, %d refills seen on the bar\n", bot.extrasused,
+                 bot.helpersused, bot.refillsseen);
+    std::fprintf(out, "  casino      %zu entrances, %d games (%d won, %d lost on purpose), %d pearls bet, %d won\n",
+                 bot.casinosvisited.size(), bot.chipspressed, bot.casinowins, bot.casinolosses, bot.casinobets, bot.casinowon);
+    std::fprintf(out, "  trophies    %d (%s), trophy room %d visits (from the map %s, from a level's end %s)\n", s.num("trophies"),
+                 (s.str("trophylist") + [&] {
+                     std::string d;
+                     for (int t : due) d += (d.empty() ? "; due " : ",") + std::to_string(t);
+                     return d;
+                 }()).c_str(), bot.roomvisits, bot.roomfrommap ? "yes" : "NO", bot.roomfromgame ? "yes" : "NO");
     auto seenpopup = [](int id) {
         return std::find(bot.popupsseen.begin(), bot.popupsseen.end(), id) != bot.popupsseen.end();
     };
