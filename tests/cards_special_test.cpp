@@ -1,5 +1,12 @@
 #include "cards_fixture.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "cards/extras.h"
+#include "core/screens.h"
+#include "core/settings.h"
+#include "present/sound.h"
 
 using Special = CardsTest;
 
@@ -139,4 +146,98 @@ TEST_F(Special, HelperCardBringsItsHelper) {
     EXPECT_EQ(sc.points, 10);
     EXPECT_EQ(cg.combo, 1);
     EXPECT_EQ(akt().stack[1].stackleft, 0);
+}
+
+TEST_F(Special, TheSpongeRocksOnlyOnTheLevelThatTeachesIt) {
+    struct Case { int level, tutorial; bool rocks; };
+    for (Case c : {Case{3, 1, true}, Case{3, 0, false}, Case{4, 1, false}}) {
+        SetUp();
+        settings.cardsway = 0;
+        lay(1, CT_TOOL, 64, 32, 1, 1, 0, 1);
+        lay(2, 9, 300, 32, 2, 1);
+        startplay(c.level, 3);
+        loadcardstuff();
+        tut.tutorialon = c.tutorial;
+        settle();
+        // by 5 sin(framecount) degrees
+        float most = 0, worst = 0;
+        for (int t = 0; t < 120; t++) {
+            tick();
+            bool seen = false;
+            for (const auto& d : pf::ctl::drawcalls()) {
+                if (d.path.find("spongecard.png") == std::string::npos) continue;
+                seen = true;
+                float want = c.rocks ? 5 * (float)std::sin(core.framecount * M_PI / 180) : 0.0f;
+                worst = std::max(worst, std::fabs(d.rotation - want));
+                most = std::max(most, std::fabs(d.rotation));
+            }
+            ASSERT_TRUE(seen);
+        }
+        EXPECT_LT(worst, 0.01f) << "level " << c.level << " tutorial " << c.tutorial;
+        EXPECT_EQ(most > 4.9f, c.rocks) << "level " << c.level << " tutorial " << c.tutorial;
+        freecardstuff();
+    }
+}
+
+namespace {
+int startsof(const std::string& file) {
+    int n = 0;
+    for (const auto& e : pf::ctl::soundevents())
+        if (e.path.size() >= file.size() && e.path.compare(e.path.size() - file.size(), file.size(), file) == 0) n++;
+    return n;
+}
+// Ticks as the main loop runs them for sound: the card game, then the music
+// update, which clears the once-per-tick guard of the effects.
+void soundtick(int n = 1) {
+    for (int k = 0; k < n; k++) {
+        CardsTest::tick();
+        updatemusic();
+    }
+}
+}  // namespace
+
+// A burst named with its own sound (the slap, the sparkle of 62) must not
+// also pop the first bubble sound over it.
+TEST_F(Special, BurstsBesideTheSlapOrTheSparkleAddNoBubbleSound) {
+    initsound();
+    core.screen = SCREEN_GAME;
+    core.gamepause = -1;
+    settings.soundvolume = 280;
+    ASSERT_NE(snd.sounds[SND_BLUBBER], nullptr);
+
+    // a fishslap card played onto the aktcard
+    lay(1, CT_FISHSLAP, 64, 32, 1, 1);
+    lay(2, 9, 300, 32, 2, 1);
+    lay(3, 7, 500, 160, 3, 1, LOCK_OIL, 0, 0);
+    lay(4, CT_TOOL, 700, 32, 4, 1, 0, 1);
+    startplay(2, 3);
+    slot(1).cardface = 10;
+    soundtick(12);
+    pf::ctl::clearsoundevents();
+    clickslot(1);
+    updatemusic();
+    for (int k = 0; k < 30 && akt().movestep != 0; k++) soundtick();
+    ASSERT_EQ(akt().aktcard, AKT_FISHSLAP);
+    EXPECT_EQ(startsof("BFGSlap.ogg"), 1);
+    EXPECT_EQ(startsof("blubber.ogg"), 0) << "the slap's landing";
+
+    // a fishslap turned up from the stable
+    pf::ctl::clearsoundevents();
+    akt().aktflip = 0;
+    soundtick(20);
+    EXPECT_EQ(startsof("BFGSlap.ogg"), 1);
+    EXPECT_EQ(startsof("blubber.ogg"), 0) << "the slap from the stable";
+
+    // the sponge: its sparkle at the tool, and the sparkle when the oil is off
+    pf::ctl::clearsoundevents();
+    clickslot(4);
+    updatemusic();
+    EXPECT_EQ(startsof("blubber2.ogg"), 1);
+    EXPECT_EQ(startsof("blubber.ogg"), 0) << "the sponge played";
+    pf::ctl::clearsoundevents();
+    for (int k = 0; k < 200 && slot(3).cardface != 10; k++) soundtick();
+    ASSERT_EQ(slot(3).cardface, 10);
+    EXPECT_EQ(startsof("blubber2.ogg"), 1);
+    EXPECT_EQ(startsof("blubber.ogg"), 0) << "the oil cleaned off";
+    resetsound();
 }

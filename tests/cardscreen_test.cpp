@@ -16,6 +16,7 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "present/sound.h"
 #include "gamescreen_fixture.h"
 #include "testutil.h"
 
@@ -179,11 +180,12 @@ struct LevelEnd : Screen {
             pf::clearscreen();
             core.framecount++;
             makewin();
+            movepearls();
         }
     }
-    // Waits for the continue button to settle, then clicks it.
-    static void clickcontinue() {
-        run(330 - sc.endseq);
+    // Waits until the presentation reaches tick `at`, then clicks continue.
+    static void clickcontinue(int at = 330) {
+        run(at - sc.endseq);
         in.mx = disp.midx;
         in.my = (int)sc.resultbuttony;
         in.mhit1 = 1;
@@ -221,11 +223,31 @@ TEST_F(LevelEnd, StarsAreCountedPaidAndStoredAtContinue) {
     EXPECT_EQ(mapstate.unlocklevel, 4);
     EXPECT_EQ(p.stats[21], 2);
     EXPECT_EQ(p.stats[1], 0);
-    // 2 x 50 pearls flew to the bar as tokens
-    int inflight = 0;
-    for (int k = 1; k <= MAXPEARLTOKENS; k++) inflight += sc.token[k].amount;
-    EXPECT_EQ(p.pearls + inflight, 100);
+    // 2 x 50 pearls, paid though their tokens were still flying to the bar
+    EXPECT_EQ(p.pearls, 100);
+    EXPECT_EQ(pearlsunderway(), 0);
     EXPECT_EQ(sc.starlock, 1);
+}
+
+TEST_F(LevelEnd, StarPearlsArePaidOnceHoweverSoonThePlayerContinues) {
+    // 200: no star has sent its pearls yet; 300: all three tokens are in
+    // flight; 700: all of them have arrived
+    for (int at : {200, 300, 700}) {
+        SetUp();
+        Profile& p = akt();
+        p.maxlevel = p.sellevel = 3;
+        p.pearls = 7;
+        p.starstate[1] = p.starstate[2] = p.starstate[3] = 1;
+        sc.points = 520;
+        clickcontinue(at);
+        ASSERT_EQ(fade.fadeto, SCREEN_MAP) << at;
+        EXPECT_EQ(p.pearls, 7 + 150) << at;
+        EXPECT_EQ(pearlsunderway(), 0) << at;
+        run(200);  // nothing left to arrive a second time
+        EXPECT_EQ(p.pearls, 7 + 150) << at;
+        loadplayers(0);
+        EXPECT_EQ(akt().pearls, 7 + 150) << "the file, continued at " << at;
+    }
 }
 
 TEST_F(LevelEnd, ReplayWithFewerStarsLowersTheStoredStars) {
@@ -248,10 +270,13 @@ TEST_F(LevelEnd, LostLevelRestartsFreshWithTheSecondButton) {
     p.starstate[1] = 1;
     sc.points = 330;
     run(260);
+    pearltoken(700, 300, 12);  // the last stack's pearls, still on their way
     in.mx = disp.midx + 150;
     in.my = (int)sc.resultbuttony;
     in.mhit1 = 1;
     run(1);
+    EXPECT_EQ(p.pearls, 12);
+    EXPECT_EQ(pearlsunderway(), 0);
     EXPECT_EQ(gs.retry, 1);
     EXPECT_EQ(fade.fadeto, SCREEN_GAME);
     EXPECT_EQ(p.maxlevel, 3);
@@ -282,6 +307,35 @@ TEST_F(Screen, LevelTickAndTutorialStandStillWhileAPopupIsOpen) {
     frame(101);
     EXPECT_EQ(gs.leveltick, 201);
     EXPECT_EQ(tut.tutorialpage, 1) << "a new player's first level starts the tutorial at tick 200";
+}
+
+TEST_F(Screen, SecondsPlayedCountOnlyPlay) {
+    akt().maxlevel = akt().sellevel = 2;
+    enter(2);
+    frame(200);
+    ASSERT_EQ(gs.levelclock, 1);
+    int start = akt().leveltime;
+    // 10 s of play, 10 s paused, 10 s of play, 10 s in a popup, 10 s of play
+    frame(500);
+    EXPECT_EQ(akt().leveltime - start, 10);
+    core.gamepause = 1;
+    frame(500);
+    EXPECT_EQ(akt().leveltime - start, 10) << "paused";
+    in.mhit1 = 1;  // a click resumes
+    frame();
+    in.mhit1 = 0;
+    ASSERT_EQ(core.gamepause, -1);
+    frame(499);
+    EXPECT_EQ(akt().leveltime - start, 20) << "the pause is not added when play goes on";
+    pop.popup = 298;
+    pop.popupfade = 16;
+    pop.popupdir = 1;
+    frame(500);
+    EXPECT_EQ(akt().leveltime - start, 20) << "in a popup";
+    pop.popup = 0;
+    pop.popupfade = 0;
+    frame(500);
+    EXPECT_EQ(akt().leveltime - start, 30);
 }
 
 TEST_F(Screen, TutorialIsOffForAReplayOfLevelOneSoTheStableIsNotHeld) {
@@ -324,6 +378,84 @@ TEST_F(Screen, ResumedLevelAcceptsNoDrawInItsFirst150Ticks) {
     EXPECT_EQ(akt().stablecount, left - 1);
 }
 
+// A level left (saved suspended) and entered again, as the in-level menu and
+// the map do it.
+struct Suspend : Screen {
+    void SetUp() override {
+        Screen::SetUp();
+        akt().maxlevel = akt().sellevel = 3;  // a replay: no tutorial in the way
+        enter(2);
+        frame(200);
+    }
+    static void leaveandresume() {
+        ASSERT_TRUE(saveplayer(1));
+        loadplayers(0);
+        ASSERT_EQ(akt().ingame, 1);
+        enter(2);
+        ASSERT_EQ(gs.resumed, 1);
+    }
+};
+
+TEST_F(Suspend, ACardInFlightLandsAndIsNotPaidTwice) {
+    ASSERT_EQ(cg.gamestat, 2);
+    Profile& p = akt();
+    int s = 0;
+    for (int i = 1; i <= MAXCARDS && !s; i++) {
+        const CardSlot& c = p.card[i];
+        if (c.cardtype >= 1 && c.cardtype <= 13 && c.cardopen == 1 && c.cardface == 1) s = i;
+    }
+    ASSERT_GT(s, 0);
+    int value = p.card[s].cardtype, stack = p.card[s].cardstack;
+    int card = cardnumber(value, p.card[s].cardsuit);
+    p.aktvalue = value == 1 ? 2 : value - 1;
+    for (int k = 0; k < 30 && p.aktflip != 20; k++) frame();
+    in.mx = p.card[s].cardx + disp.uixoff + 48;
+    in.my = p.card[s].cardy + 20;
+    in.mhit1 = 1;
+    frame();
+    in.mhit1 = 0;
+    ASSERT_EQ(cg.movecard, s);
+    ASSERT_GT(p.movestep, 0);
+    int points = sc.points, left = p.stack[stack].stackleft;
+    leaveandresume();
+    EXPECT_EQ(sc.points, points);
+    EXPECT_EQ(akt().card[s].cardtype, 0) << "the card landed: it cannot be played and paid again";
+    EXPECT_EQ(akt().aktcard, card);
+    EXPECT_EQ(akt().stack[stack].stackleft, left);
+}
+
+TEST_F(Suspend, AStableBoughtButNotRefilledIsKept) {
+    ASSERT_EQ(cg.gamestat, 2);
+    Profile& p = akt();
+    int start = p.stablestart, round = p.stockround;
+    p.stablecount = 1;
+    p.items[21] = 1;  // bought for pearls in the shop
+    frame();
+    ASSERT_GT(cg.refill, 0);
+    ASSERT_EQ(p.items[21], 0);
+    frame(30);
+    ASSERT_LT(cg.refill, 100);
+    ASSERT_TRUE(saveplayer(1));
+    // the level on the screen goes on: its refill ends with nothing extra held
+    EXPECT_EQ(p.items[21], 0);
+    frame(130);
+    EXPECT_EQ(p.stablecount, start - 1) << "refilled, and the first card dealt from it";
+    EXPECT_EQ(p.items[21], 0);
+    EXPECT_EQ(p.stockround, round + 1);
+
+    // the file holds the level as it was when it was saved: resumed, the
+    // stable it had bought is refilled
+    loadplayers(0);
+    ASSERT_EQ(akt().ingame, 1);
+    EXPECT_EQ(akt().items[21], 1);
+    EXPECT_EQ(akt().stablecount, 1);
+    enter(2);
+    frame(160);
+    EXPECT_EQ(akt().items[21], 0);
+    EXPECT_EQ(akt().stablecount, start - 1);
+    EXPECT_EQ(akt().stockround, round + 1) << "refilled once";
+}
+
 TEST_F(Screen, ActiveItemsPanelOnlyForItemsTwentyThreeToTwentyNine) {
     struct Case {
         int item;
@@ -337,6 +469,63 @@ TEST_F(Screen, ActiveItemsPanelOnlyForItemsTwentyThreeToTwentyNine) {
         drawactiveitems();
         EXPECT_EQ(drawn("black.png") > 0, c.shown) << c.item;
     }
+}
+
+TEST_F(Screen, CardometerRisesFromUnderTheStable) {
+    enter(2);
+    EXPECT_FLOAT_EQ(hud.meterx, disp.midx + 40.0f);
+    EXPECT_FLOAT_EQ(hud.metery, disp.gfxheight + 100.0f);
+    while (cg.gamestat != 2 && gs.leveltick < 400) frame();
+    ASSERT_EQ(cg.gamestat, 2);
+    // on its way up it never comes in from the left edge: every place it is
+    // drawn lies between its start and the stable (give or take the first
+    // tick's step, taken before the stable has told it where to go)
+    int target = stabletopx() + 48;
+    float lo = std::min(disp.midx + 40.0f, (float)target) - 10, hi = std::max(disp.midx + 40.0f, (float)target) + 10;
+    int shown = 0;
+    for (int t = 0; t < 60; t++) {
+        frame();
+        for (const auto& d : pf::ctl::drawcalls())
+            if (d.img == hudimg.cardometer) {
+                shown++;
+                EXPECT_GE(d.x, lo) << "tick " << t;
+                EXPECT_LE(d.x, hi) << "tick " << t;
+            }
+    }
+    EXPECT_GT(shown, 40);
+    EXPECT_NEAR(hud.metery, disp.gfxheight - 23.0f, 1.0f);
+}
+
+TEST_F(Screen, ShopHotspotPulsesFromTheFirstTickOfTheEndOffer) {
+    initsound();
+    enter(2);
+    frame(200);
+    ASSERT_EQ(cg.gamestat, 2);
+    // stuck: the last card of the stable and nothing that fits
+    Profile& p = akt();
+    for (int i = 1; i <= MAXCARDS; i++)
+        if (p.card[i].cardtype > 13) p.card[i].cardtype = 0;
+    p.stablecount = 1;
+    p.aktvalue = NOVALUE;
+    in.mx = disp.midx;
+    in.my = disp.midy;  // away from the hot spot, which lights when hovered
+    int pulses = 0;
+    for (int t = 0; t < 60 && cg.offercount < 45; t++) {
+        pf::ctl::clearsoundevents();
+        frame();
+        bool lit = false;
+        for (const auto& d : pf::ctl::drawcalls())
+            if (d.img == popimg.buttonover[1] && d.blend == BLEND_LIGHT) lit = true;
+        int sounds = 0;
+        for (const auto& e : pf::ctl::soundevents())
+            if (e.path.find("lightupshopbutton") != std::string::npos) sounds++;
+        EXPECT_EQ(lit, cg.offercount > 0) << "offer tick " << cg.offercount;
+        EXPECT_EQ(sounds, cg.offercount == 1 ? 1 : 0) << "offer tick " << cg.offercount;
+        pulses += lit;
+    }
+    EXPECT_EQ(cg.offercount, 45);
+    EXPECT_EQ(pulses, 45);
+    resetsound();
 }
 
 // ---- the in-level menu --------------------------------------------------------

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "cards/cardgame.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
+#include "core/profiles.h"
 #include "core/screens.h"
 #include "core/settings.h"
 #include "present/sound.h"
@@ -55,6 +58,19 @@ void tick(bool ingame = false) {
     core.framecount++;
     if (ingame) nexttrack();
     updatemusic();
+}
+
+// Enters the card game for a level the way the fade does, at black: the
+// screen's entry routine starts the level's music. The picture is then
+// shown at full brightness.
+void entergame(int level) {
+    players.aktplayer = 1;
+    akt() = Profile{};
+    akt().playername = "Tester";
+    akt().maxlevel = akt().sellevel = 74;  // a replay: no tutorial
+    core.playlevel = level;
+    instgame();
+    fade.fadelevel = 256;
 }
 
 class Sound : public ::testing::Test {
@@ -278,12 +294,10 @@ TEST_F(Sound, MapToLevelFadesOutAndTheTrackFadesInFromZero) {
     EXPECT_FLOAT_EQ(musicvol(), 200 / 280.0f * 0.8f * 0.5f);
     fade.fadestate = 1;
 
-    core.screen = SCREEN_GAME;
-    core.prevscreen = SCREEN_MAP;
-    musicforgame(12);
+    entergame(12);
     EXPECT_EQ(musicfile(), "ingame1.ogg");
     EXPECT_FLOAT_EQ(musicvol(), 0.0f);
-    fade.fadelevel = 256;
+    EXPECT_EQ(snd.curmusicvol, 0);
     tick(true);
     EXPECT_EQ(snd.curmusicvol, 5);
     EXPECT_FLOAT_EQ(musicvol(), 5 / 280.0f * 0.8f);
@@ -299,7 +313,7 @@ TEST_F(Sound, TrackRotationByLevel) {
                    Case{13, "ingame4.ogg", "ingame3.ogg", "ingame3.ogg"},
                    Case{14, "ingame3.ogg", "ingame5.ogg", "ingame1.ogg"},
                    Case{1, "ingame4.ogg", "ingame3.ogg", "ingame3.ogg"}}) {
-        musicforgame(c.level);
+        entergame(c.level);
         tick(true);
         EXPECT_EQ(musicfile(), c.first) << c.level;
         // each track that ends is followed by the next within 50 ticks; 3 wraps to 1
@@ -328,7 +342,7 @@ TEST_F(Sound, TheSetOfEachRemainder) {
     struct Case { int level; const char* t1; const char* t2; const char* t3; };
     for (Case c : {Case{3, "ingame1.ogg", "ingame2.ogg", "ingame3.ogg"}, Case{4, "ingame3.ogg", "ingame4.ogg", "ingame3.ogg"},
                    Case{5, "ingame5.ogg", "ingame1.ogg", "ingame3.ogg"}}) {
-        musicforgame(c.level);
+        entergame(c.level);
         const char* want[] = {nullptr, c.t1, c.t2, c.t3};
         for (int n = 1; n <= 3; n++) {
             playtrack(n);
@@ -339,7 +353,7 @@ TEST_F(Sound, TheSetOfEachRemainder) {
 
 TEST_F(Sound, NoNewTrackDuringTheEndOrTheClearingExtraOrPause) {
     core.screen = SCREEN_GAME;
-    musicforgame(12);
+    entergame(12);
     tick(true);
     struct Case { int endseq, clearing, pause; };
     for (Case c : {Case{1, 0, -1}, Case{0, 1, -1}, Case{0, 0, 1}}) {
@@ -353,11 +367,38 @@ TEST_F(Sound, NoNewTrackDuringTheEndOrTheClearingExtraOrPause) {
     }
 }
 
+TEST_F(Sound, TheLevelEndJingleIsTheLastMusicOfTheLevel) {
+    struct Case { int result; const char* jingle; };
+    for (Case c : {Case{1, "win.wav"}, Case{2, "fail.wav"}}) {
+        entergame(13);
+        // the level has ended; its presentation starts
+        cg.gamestat = 3;
+        cg.gameresult = c.result;
+        cg.endtick = 30;
+        sc.endseq = 1;
+        auto frame = [] {
+            core.framecount++;
+            pf::clearscreen();
+            showgame();
+            updatemusic();
+        };
+        for (int k = 0; k < 3; k++) frame();
+        EXPECT_EQ(musicfile(), c.jingle);
+        pf::ctl::endchannel(snd.musicchannel);  // the jingle has played out
+        pf::ctl::clearlog();
+        for (int k = 0; k < 400; k++) frame();
+        for (const std::string& l : pf::ctl::loglines())
+            EXPECT_EQ(l.rfind("Neuer Track", 0), std::string::npos) << c.jingle << ": " << l;
+        EXPECT_EQ(musicfile(), c.jingle);
+        EXPECT_FALSE(pf::channelplaying(snd.musicchannel));
+    }
+}
+
 TEST_F(Sound, ACuedOrSuspendedTrackIsNotSkipped) {
     core.screen = SCREEN_GAME;
     // the entry routine cues the track in a tick whose framecount is a multiple of 50
     core.framecount = 149;
-    musicforgame(12);
+    entergame(12);
     tick(true);
     EXPECT_EQ(musicfile(), "ingame1.ogg");
     EXPECT_FALSE(logged("Neuer Track: 2"));
@@ -415,7 +456,7 @@ TEST_F(Sound, StoryLoopIsOneChannelAndStops) {
 
 TEST_F(Sound, LeavingTheGameReleasesTheTracksSafely) {
     core.screen = SCREEN_GAME;
-    musicforgame(13);
+    entergame(13);
     tick(true);
     EXPECT_TRUE(pf::channelplaying(snd.musicchannel));
     musicformap(SCREEN_GAME);

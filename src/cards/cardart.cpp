@@ -5,6 +5,7 @@
 
 #include "cards/cardart.h"
 #include "cards/cardgame.h"
+#include "cards/gamescreen.h"
 #include "core/globals.h"
 #include "core/settings.h"
 #include "meta/itemids.h"
@@ -107,7 +108,12 @@ void drawfacedown(int slot, float x, float y, bool turning) {
         Img img = (c.cardparam >= 1 && c.cardparam <= 3) ? art.tool[c.cardparam] : nullptr;
         if (c.cardparam == 1 && in.mx > x && in.mx < x + CARDW && in.my > y && in.my < y + CARDH) img = art.sponge2;
         if (c.cardparam == 3 && core.framecount % 400 <= 9) img = art.antiplant2;
+        // the level that teaches the sponge rocks it while the tutorial speaks
+        float rot = pf::getrotation();
+        bool rock = c.cardparam == 1 && core.aktlevel == 3 && tut.tutorialon == 1;
+        if (rock) pf::setrotation(rot + 5 * (float)pf::sindeg(core.framecount));
         drawimg(img, x, y);
+        pf::setrotation(rot);
         return;
     }
     if (c.cardlock == LOCK_OIL) {
@@ -143,8 +149,7 @@ void stepface(int slot) {
         if (c.cardlock == LOCK_SHELL && c.cardface == 70) PlayS(SND_SHELLS1, x);
         if (c.cardface == 11) {
             if (c.cardlock == LOCK_SHELL) PlayS(SND_SHELLS2, x);
-            effburst(x + 48, c.cardy + 71, 10, 1);
-            PlayS(SND_BLUBBER2, x);
+            effburst(x + 48, c.cardy + 71, 10, 2);
             p.stats[STAT_OBSTACLES]++;
         }
     }

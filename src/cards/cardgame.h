@@ -25,6 +25,8 @@ enum CardLock { LOCK_NONE = 0, LOCK_OIL = 1, LOCK_SHELL = 2, LOCK_PLANTS = 3 };
 constexpr int AKT_FISHSLAP = 124;
 constexpr int AKT_HELPER = 1000;  // 1001..1009: helper i on the aktcard
 constexpr int NOVALUE = 24;       // aktvalue while an extra holds the place
+constexpr int REFILLDONE = 100;   // refill tick that fills the stable again
+constexpr int REFILLEND = 150;    // ... and the one that deals from it
 constexpr int MAXSIGNS = 20;
 constexpr int LEVELINTS = levelformat::INTS;  // integers in a level file
 constexpr int LEVELBYTES = levelformat::BYTES;
@@ -106,6 +108,8 @@ void drawfromstable();
 void dealstablecard();  // the deal that drawfromstable requested
 void startmove(int slot);  // a free card sets off to the aktcard
 void landcard(int slot);   // ... and lands on it
+// The landing's outcome alone (aktcard, the slot emptied), on any profile.
+void placelanded(Profile& p, int slot);
 int nextaktcard();
 void drawstable();
 void sparepile();

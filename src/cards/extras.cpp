@@ -411,7 +411,7 @@ void randomextra() {
     if (kind == ITEM_FISHSLAP) PlayS(SND_BFGSLAP, aktx());
     else extras.counter[kind] = 1;
     if (kind == ITEM_CRAB) PlayS(SND_CRAB1, aktx());
-    effburst(aktx() + 48, akty() + 71, 20, 1);
+    effburst(aktx() + 48, akty() + 71, 20, kind == ITEM_FISHSLAP ? 0 : 1);  // the slap is its own sound
 }
 
 // Sponge, light, antiplant (one lock each) and turnallup (all three).
@@ -462,7 +462,7 @@ void landextra(int slot) {
     p.aktsave = p.aktcard;
     p.aktsavevalue = p.aktvalue;
     startkind(kind);
-    effburst(aktx() + 48, akty() + 71, 20, 1);
+    effburst(aktx() + 48, akty() + 71, 20, kind == ITEM_FISHSLAP ? 0 : 1);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "core/profiles.h"
 #include "core/screens.h"
 #include "menus/popups.h"
+#include "meta/itemids.h"
 #include "meta/map.h"
 #include "meta/trophies.h"
 #include "platform/platform.h"
@@ -46,7 +47,6 @@ void loadgamestuff_dynamic() {
     gameimg.starfull = loadimg("data\\game/starfull.png");
     gameimg.winbubble = loadimg("data\\ui/winbubble.png");
     loadbossstuff_dynamic(core.aktlevel);
-    loadgamemusic();
 }
 
 void deletegamestuff_dynamic() {
@@ -126,7 +126,9 @@ void instgame() {
     gs.leveltick = 0;
     gs.levelclock = 0;
     newtrophyvisit();
-    playtrack(core.playlevel % 3 + 1);
+    // the level's own three tracks, the first fading in from silence (also
+    // after a restart, which keeps the pictures but not the music)
+    musicforgame(core.playlevel);
     tut.tutorialpage = 0;
     tut = Tutorial{};
     tut.tutorialon = (gs.resumed == 0 && core.playlevel < 6) ? 1 : 0;
@@ -146,10 +148,13 @@ void levelclocktick() {
     // sample only sets the reference so a long deal never counts.
     int now = core.playtimer ? pf::timerticks(core.playtimer) : core.framecount / 50;
     if (gs.leveltick == 150) gs.lastsecond = now;
-    if (gs.levelclock && sc.endseq == 0 && now != gs.lastsecond) {
-        int d = now - gs.lastsecond;
+    // Only play counts: while paused, in a popup or suspended the reference
+    // follows the timer, so the seconds that passed there are never added,
+    // and a new second of the timer adds one second however long the wait.
+    bool counting = gs.levelclock && sc.endseq == 0;
+    if (now != gs.lastsecond) {
         gs.lastsecond = now;
-        if (d > 0 && d < 3600 && haveplayer()) akt().leveltime += d;
+        if (counting && haveplayer()) akt().leveltime++;
     }
 }
 
@@ -211,6 +216,9 @@ void showgame() {
 
     drawboss();
     drawswimfish(0);
+    // once the level-end presentation runs, its jingle is the music: no new
+    // in-game track over it when it has played out
+    snd.soundendseq = sc.endseq > 0 ? 1 : 0;
     nexttrack();
 
     levelclocktick();
@@ -301,6 +309,18 @@ int linkgamestat() { return core.screen == SCREEN_GAME && sc.endseq == 0 && !gs.
 int linkpoints() { return sc.points; }
 int linktaskvalue() { return boss.taskvalue; }
 
+// What the file gets while the level is on the screen. Pearls on their way
+// to the bar are the player's already. A suspended level is stored settled:
+// the card in flight has landed (its points are in the saved points, and a
+// second play would pay them again), and a stable bought but not refilled
+// yet is still held, so the resumed level refills it instead of losing it.
+void linkmend(Profile& q) {
+    q.pearls += pearlsunderway();
+    if (linkgamestat() != 2) return;
+    if (cg.movecard >= 1 && cg.movecard <= MAXCARDS && q.movestep > 0) placelanded(q, cg.movecard);
+    if (cg.refill > 0 && cg.refill < REFILLDONE) q.items[ITEM_NEWSTABLE] = 1;
+}
+
 }  // namespace
 
 void registergamescreen() {
@@ -317,6 +337,7 @@ void registergamescreen() {
     suspendlink.gamestat = linkgamestat;
     suspendlink.points = linkpoints;
     suspendlink.taskvalue = linktaskvalue;
+    suspendlink.mend = linkmend;
     maphooks.clearretry = clearretry;
 }
 

@@ -11,6 +11,7 @@ constexpr int MAXFLOATTEXTS = 20;
 constexpr int MAXPEARLTOKENS = 50;  // tokens use 1..49; 50 stays free
 constexpr int STARTHRESHOLD[4] = {0, 325, 400, 500};
 constexpr int STARCOLLECTED = 111;
+constexpr int STARPEARLS = 50;  // each star of a win, paid as one token
 
 struct FloatText {
     int age = 0;  // 0 free, 1..119
@@ -148,6 +149,11 @@ void addpoints(int amount, int x, int y);
 void addpearls(int amount, int x, int y);
 void clickcheck();
 void pearltoken(float x, float y, int amount);
+// Pearls earned but not at the bar yet: the tokens in flight and the 50 of
+// each counted star not yet sent. payunderway credits them at once (the
+// screen is being left, and the tokens die with it); nothing is paid twice.
+int pearlsunderway();
+void payunderway();
 void movepearls();
 int starsreached(int shown);  // stars a shown value earns (0..3)
 void endtints();              // colour of the scene during the presentation

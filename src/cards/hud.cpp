@@ -29,6 +29,11 @@ void setcardometer(int targetx, int count) {
 }
 
 void resethudforlevel() {
+    // the cardometer rises into place from below the table, under the stable
+    hud.meterx = (float)(disp.midx + 40);
+    hud.metery = (float)(disp.gfxheight + 100);
+    hud.metertarget = 0;
+    hud.metercount = 100;
     hud.metershake = 0;
     hud.comboy = -50;
     hud.comboshown = 0;
@@ -81,8 +86,9 @@ void drawpearlbar() {
             openpopup(POPUP_SHOP);
         }
     }
-    if (cg.offercount > 40 && cg.gamestat != 3) {
-        int n = cg.offercount - 40;
+    // it pulses from the first tick the offer counts, before the panel comes
+    if (cg.offercount > 0 && cg.gamestat != 3) {
+        int n = cg.offercount;
         if (n == 1) PlayS(SND_LIGHTUPSHOPBUTTON, 100);
         setdraw(0, 1, 1, BLEND_LIGHT, a * (0.1f + 0.1f * (float)pf::sindeg(5.0 * n)));
         drawimg(spot, 0, 0);

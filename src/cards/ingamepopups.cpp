@@ -15,6 +15,7 @@
 namespace {
 void saveandleave(int target) {
     closepopup();
+    payunderway();
     if (haveplayer()) saveplayer(players.aktplayer);
     if (target == SCREEN_MAP && !screenexists(SCREEN_MAP)) target = SCREEN_MENU;
     gotoscreen(target, 0);
@@ -45,6 +46,7 @@ void popuprestart() {
     drawtext(menutext(15, 3), midx, t + 390, 3, 7);
     if (button(midx - 82, t + 520, 3, 2, menutext(15, 5)) == BUTTON_CLICKED || in.keyesc == 1) closepopup();
     if (button(midx + 82, t + 520, 3, 2, menutext(15, 4)) == BUTTON_CLICKED) {
+        payunderway();
         if (haveplayer()) saveplayer(players.aktplayer);
         // the level is given up: the save inside discardsuspended must not
         // store it as suspended again

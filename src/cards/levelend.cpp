@@ -45,7 +45,7 @@ float easebuttons() {
 void lostpresentation() {
     sc.endseq++;
     int e = sc.endseq;
-    if (e == 2 && core.gamepause != 1) playmusic("/music/fail.wav", 0);
+    if (e == 2 && core.gamepause != 1) musicforlevelend(0);
     float a = pf::getalpha();
     drawefftext(1, gametext(8, 5), (float)disp.midx, (float)disp.midy, 3, 1, e, 1, 1000000, 1, 255, 255, 255);
     pf::setalpha(a);
@@ -54,11 +54,13 @@ void lostpresentation() {
     if (e == 150) sc.resultbuttony = disp.gfxheight + 100.0f;
     float y = easebuttons();
     if (button(disp.midx - 150.0f, y, 1, 1, gametext(8, 6)) == BUTTON_CLICKED) {
+        payunderway();
         losereset();
         saveplayer(players.aktplayer);
         leavetomap();
     }
     if (button(disp.midx + 150.0f, y, 1, 1, gametext(8, 7)) == BUTTON_CLICKED) {
+        payunderway();
         losereset();
         saveplayer(players.aktplayer);
         gs.retry = 1;
@@ -149,8 +151,8 @@ void flystars(float bx, float by) {
             effstars(s.x, s.y, 1);
             effburst(s.x, s.y, 15, 2);
             PlayS(SND_WINSTAR1 - 1 + j, disp.midx);  // winstar1..3
-            pearltoken(s.x, s.y, 50);
-            addtext((int)s.x + 10, (int)s.y + 5, "50");
+            pearltoken(s.x, s.y, STARPEARLS);
+            addtext((int)s.x + 10, (int)s.y + 5, std::to_string(STARPEARLS));
         }
         if (c > 120 && c <= 170) {
             float f = 1 - (c - 120) / 50.0f;
@@ -190,6 +192,8 @@ void finishwin(int screen) {
     Profile& p = akt();
     int level = core.aktlevel;
     if (level == p.maxlevel || level == 1) setmapunlock(1, level + 1);
+    // a prompt click must not cost the star pearls still on their way
+    payunderway();
     winreset();
     if (level >= 1 && level <= MAXLEVELS) p.levelstars[level] = sc.wonstars;
     saveplayer(players.aktplayer);
@@ -252,7 +256,7 @@ void wonpresentation() {
     else sc.bossdelay = BOSSWINWAIT;
     if (sc.bossdelay < BOSSWINWAIT) return;
     bool paused = core.gamepause == 1;
-    if (sc.endseq == 1 && !paused) playmusic("/music/win.wav", 0);
+    if (sc.endseq == 1 && !paused) musicforlevelend(1);
     if (!paused && sc.endseq < 15000) sc.endseq++;
     if (trophies.pendingtrophy && !sc.leveltrophy) sc.leveltrophy = trophies.pendingtrophy;
     float bx = (float)disp.midx, by = disp.midy + 5 * (float)pf::sindeg(2.0 * core.framecount);

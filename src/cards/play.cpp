@@ -104,20 +104,26 @@ void startmove(int slot) {
     if (tut.tutorialpage != 5) tutorialnext();
 }
 
-void landcard(int slot) {
-    Profile& p = akt();
+void placelanded(Profile& p, int slot) {
+    if (slot < 1 || slot > MAXCARDS) return;
     CardSlot& c = p.card[slot];
     if (c.cardtype >= 1 && c.cardtype <= 13) {
         p.aktcard = cardnumber(c.cardtype, c.cardsuit);
         p.aktvalue = c.cardtype;
     } else if (c.cardtype == CT_FISHSLAP) {
         p.aktcard = AKT_FISHSLAP;
-        PlayS(SND_BFGSLAP, disp.midx);
-        effburst(disp.uixoff + 532 + 48, cg.stabley + 71, 20, 1);
     }
     c.cardtype = 0;
-    cg.movecard = 0;
     p.movestep = 0;
+}
+
+void landcard(int slot) {
+    if (akt().card[slot].cardtype == CT_FISHSLAP) {
+        PlayS(SND_BFGSLAP, disp.midx);
+        effburst(disp.uixoff + 532 + 48, cg.stabley + 71, 20, 0);  // the slap is its sound
+    }
+    placelanded(akt(), slot);
+    cg.movecard = 0;
 }
 
 namespace {

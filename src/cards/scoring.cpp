@@ -82,6 +82,21 @@ void movepearls() {
     }
 }
 
+int pearlsunderway() {
+    int n = 0;
+    for (int i = 1; i <= MAXPEARLTOKENS; i++) n += sc.token[i].amount;
+    for (int j = 1; j <= std::min(sc.wonstars, 3); j++)
+        if (!sc.star[j].paid) n += STARPEARLS;
+    return n;
+}
+
+void payunderway() {
+    if (!haveplayer()) return;
+    akt().pearls += pearlsunderway();
+    for (int i = 1; i <= MAXPEARLTOKENS; i++) sc.token[i] = PearlToken{};
+    for (int j = 1; j <= std::min(sc.wonstars, 3); j++) sc.star[j].paid = 1;
+}
+
 void clickcheck() {
     if (pop.popup != 0) return;
     if (!in.mhit1 && !in.mhit2) return;

@@ -45,8 +45,7 @@ void startunlock(int lock, int fromx, int fromy) {
             PlayS(SND_SCHWERTISTART, fromx);
             addeff(fromx, fromy, EFF_SWORDHELPER + j, 0, 0);  // a swordfish swims over and cuts them
         }
-        effburst(fromx, fromy, 10, 1);
-        PlayS(SND_BLUBBER2, fromx);
+        effburst(fromx, fromy, 10, 2);
     }
 }
 

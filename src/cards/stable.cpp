@@ -135,7 +135,7 @@ void drawaktcard() {
         setdraw(0, s, 1, BLEND_ALPHA, alpha);
         drawimg(aktcardimage(p.aktcard), x + 48 * (1 - s), akty);
         if (f == 19 && p.aktcard == AKT_FISHSLAP) {
-            effburst(aktx + 48, akty + 71, 20, 1);
+            effburst(aktx + 48, akty + 71, 20, 0);  // the slap is its sound
             PlayS(SND_BFGSLAP, aktx);
         }
     } else {
@@ -249,13 +249,13 @@ void refillstable() {
     }
     if (c % 2 == 0 && (c < 30 || (c >= 41 && c <= 69))) PlayS(SND_CARD_TAKEOUT, disp.midx);
     if (core.framecount % 8 == 0 && c < 60) PlayS(SND_GLITTER, disp.midx);
-    if (c == 100) {
+    if (c == REFILLDONE) {
         for (int k = 1; k <= 52; k++)
             if (p.card[k].deckused == 2) p.card[k].deckused = 0;
         p.stablecount = p.stablestart;
         p.stockround++;
     }
-    if (c >= 150) {
+    if (c >= REFILLEND) {
         cg.refill = 0;
         drawfromstable();
     }

@@ -84,7 +84,7 @@ struct Clamp {
     }
 };
 
-bool writeprofile(int p) {
+bool writeprofile(int p, const Profile& data) {
     std::string path = playerfile(p);
     // Temporary file beside the old one, renamed over it on success: a crash,
     // a full disk or a power loss mid-write keeps the previous profile whole.
@@ -93,7 +93,7 @@ bool writeprofile(int p) {
         reportsavefailure("cannot write " + path);
         return false;
     }
-    pf::writestring(f, encodeprofile(players.p[p]));
+    pf::writestring(f, encodeprofile(data));
     if (!pf::closefile(f)) {
         reportsavefailure("writing " + path + " failed, previous file kept");
         return false;
@@ -101,6 +101,8 @@ bool writeprofile(int p) {
     reportsavesuccess();
     return true;
 }
+
+bool writeprofile(int p) { return writeprofile(p, players.p[p]); }
 
 // Keeps a damaged file for a human to look at: "playersN.ppp.bad", then
 // ".bad2", ".bad3" ... so a second damage never overwrites the first copy.
@@ -326,6 +328,11 @@ bool saveplayer(int p) {
         pr.savedpoints = suspendlink.points ? suspendlink.points() : 0;
         pr.savedtaskvalue = suspendlink.taskvalue ? suspendlink.taskvalue() : 0;
         pf::logline("save");
+    }
+    if (core.screen == SCREEN_GAME && p == players.aktplayer && suspendlink.mend) {
+        Profile written = pr;
+        suspendlink.mend(written);
+        return writeprofile(p, written);
     }
     return writeprofile(p);
 }

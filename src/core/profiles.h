@@ -92,6 +92,11 @@ struct SuspendLink {
     int (*gamestat)() = nullptr;   // 2 while a level is being played
     int (*points)() = nullptr;     // points of the running level
     int (*taskvalue)() = nullptr;  // the level counter `taskvalue`
+    // Settles, in the copy that is written while a level is on the screen,
+    // what is under way at that moment (a card in flight, a refill, pearls
+    // flying to the bar), so the file never holds it half done. The level in
+    // memory goes on untouched.
+    void (*mend)(Profile& written) = nullptr;
 };
 extern SuspendLink suspendlink;
 

@@ -200,14 +200,17 @@ void loadgamemusic() {
     stopmusic();
     freegamemusic();
     int set = ((snd.soundlevel % 3) + 3) % 3;
+    std::string names;
     for (int n = 1; n <= 3; n++) {
         int k = trackset[set][n - 1];
+        names += " ingame" + std::to_string(k);
         // a track named twice in the set is loaded once and shared
         for (int m = 1; m < n; m++)
             if (trackset[set][m - 1] == k) snd.gametracks[n] = snd.gametracks[m];
         if (!snd.gametracks[n])
             snd.gametracks[n] = pf::loadsound("data\\/music/ingame" + std::to_string(k) + ".ogg", pf::SOUND_STREAM);
     }
+    pf::logline("loadgamemusic()" + names);
 }
 
 void freegamemusic() {
