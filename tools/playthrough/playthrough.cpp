@@ -303,6 +303,7 @@ struct Bot {
     int suspendcards = -1;
     int levelswon = 0, losses = 0, draws = 0, clicks = 0;
     int lastpearls = -1, startpearls = -1;
+    int pearlscreen = -100;  // the screen of the last look at the balance
     int movesinlevel = 0;
     std::string failure;
     bool done = false;
@@ -1023,7 +1024,11 @@ void step(const State& s) {
         if (bot.startpearls < 0) bot.startpearls = pearls;
         int d = bot.lastpearls >= 0 ? pearls - bot.lastpearls : 0;
         if (d != 0) {
-            if (screen == SCREEN_GAME && popup != POPUP_SHOP) {
+            // leaving a level pays what is still on its way to the bar (the
+            // stars' pearls): seen first on the next screen when the bot
+            // looked last before the button
+            bool fromlevel = screen == SCREEN_GAME || (bot.pearlscreen == SCREEN_GAME && d > 0);
+            if (fromlevel && popup != POPUP_SHOP) {
                 (d > 0 ? bot.earnedlevels : bot.spentlevels) += std::abs(d);
             } else if (bot.expect != 0 && d == bot.expect) {
                 bot.expect = 0;
@@ -1036,6 +1041,7 @@ void step(const State& s) {
             }
         }
         bot.lastpearls = pearls;
+        bot.pearlscreen = screen;
         if (bot.expect != 0 && tick - bot.expectsince > CHARGEBOUND)
             fail("pearls: " + bot.expectwhat + " (" + std::to_string(bot.expect) + ") never showed in the balance");
         if (screen == SCREEN_GAME) {
