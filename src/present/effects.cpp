@@ -703,6 +703,9 @@ int effectsinuse() {
 }
 
 void reseteffects() {
+    // The pictures too: a later start that has not loaded them yet must not
+    // draw the last start's (the drawing would go on as if they were loaded).
+    freeeffectimages();
     effects = EffectList{};
     bubblelayers = BubbleLayers{};
     effhooks = EffectHooks{};
