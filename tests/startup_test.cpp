@@ -57,7 +57,9 @@ TEST_F(StartOrder, TheFirstSplashPageComesFirstAndTheRestLoadsBehindIt) {
     EXPECT_NE(uiimages.logoimg[1], nullptr);
     EXPECT_NE(uiimages.logoimg[2], nullptr);
     EXPECT_NE(fonts.effimage[1], nullptr);
-    if (snd.soundok == 1) EXPECT_NE(snd.sounds[SND_LOADING], nullptr) << "the effects are loaded too";
+    if (snd.soundok == 1) {
+        EXPECT_NE(snd.sounds[SND_LOADING], nullptr) << "the effects are loaded too";
+    }
 }
 
 }  // namespace
