@@ -199,3 +199,34 @@ TEST_F(SdlBackend, TurnedAndMirroredPicturesTurnAboutTheirHandle) {
         }
     pf::freeimage(bar);
 }
+
+// An uploaded picture keeps no pixels of its own; the hit test of a button
+// must still follow its shape, also after the display is replaced, and a
+// button whose file has gone since still takes its click.
+TEST_F(SdlBackend, UploadedPicturesAreHitTestedByTheirShape) {
+    TempDir dir;
+    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
+    pf::setvirtualres(1024, 768);
+    pf::automidhandle(false);
+    // 20 x 10: the left half solid, the right half clear.
+    std::vector<std::uint8_t> px;
+    for (int y = 0; y < 10; y++)
+        for (int x = 0; x < 20; x++) px.insert(px.end(), {200, 100, 50, std::uint8_t(x < 10 ? 255 : 0)});
+    writepng(dir.str() + "button.png", 20, 10, px);
+    pf::Image* button = pf::loadimage(dir.str() + "button.png", -1);
+    pf::Image* dot = pf::ctl::makeimage(1, 1, solid(1, 1, 255, 255, 255));
+    ASSERT_NE(button, nullptr);
+    for (int round = 0; round < 2; round++) {
+        EXPECT_TRUE(pf::imagescollide(button, 100, 100, 0, dot, 104, 105, 0)) << "solid half, round " << round;
+        EXPECT_FALSE(pf::imagescollide(button, 100, 100, 0, dot, 115, 105, 0)) << "clear half, round " << round;
+        ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
+    }
+    pf::Image* orphan = pf::loadimage(dir.str() + "button.png", -1);
+    ASSERT_NE(orphan, nullptr);
+    std::filesystem::remove(dir.path / "button.png");
+    EXPECT_TRUE(pf::imagescollide(orphan, 100, 100, 0, dot, 115, 105, 0)) << "without its file the whole cell counts";
+    EXPECT_FALSE(pf::imagescollide(orphan, 100, 100, 0, dot, 125, 105, 0)) << "but nothing outside it";
+    pf::freeimage(orphan);
+    pf::freeimage(button);
+    pf::freeimage(dot);
+}

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -17,6 +18,10 @@ void headlessgame(int seed = 1);
 void looppointer(float x, float y);
 void loopticks(int n);
 void loopclick(float x, float y);
+
+// An RGBA PNG file of w x h pixels (stored deflate blocks), enough to feed
+// the decoder.
+void writepng(const std::string& path, int w, int h, const std::vector<std::uint8_t>& rgba);
 
 // A fresh temporary folder, removed when the object goes away.
 struct TempDir {

@@ -37,9 +37,15 @@ void ensurecanvas() {
     if (!sdl.renderer || g.display.logw <= 0 || g.display.logh <= 0) return;
     if (!sdl.canvas || sdl.canvasw != g.display.logw || sdl.canvash != g.display.logh) {
         releasecanvas();
-        sdl.canvas = SDL_CreateTexture(sdl.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+        Uint32 fmt = SDL_PIXELFORMAT_ARGB8888;
+        if (sdl.softrender && sdl.window) {
+            Uint32 wf = SDL_GetWindowPixelFormat(sdl.window);
+            if (wf == SDL_PIXELFORMAT_RGB888) fmt = wf;
+        }
+        sdl.canvas = SDL_CreateTexture(sdl.renderer, fmt, SDL_TEXTUREACCESS_TARGET,
                                        g.display.logw, g.display.logh);
         if (!sdl.canvas) return;
+        SDL_SetTextureBlendMode(sdl.canvas, SDL_BLENDMODE_NONE);
         SDL_SetTextureScaleMode(sdl.canvas, SDL_ScaleModeLinear);
         sdl.canvasnearest = false;
         sdl.canvasw = g.display.logw;
@@ -362,8 +368,6 @@ bool sflipscreen(int sync) {
     if (sdl.canvas) {
         SDL_SetRenderTarget(sdl.renderer, nullptr);
         SDL_RenderSetClipRect(sdl.renderer, nullptr);
-        SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
-        SDL_RenderClear(sdl.renderer);
         // In the renderer's own pixels, which on a HiDPI screen are more
         // than the window's units.
         int ow = 0, oh = 0;
@@ -374,6 +378,12 @@ bool sflipscreen(int sync) {
         }
         Letterbox lb = letterbox(ow, oh, sdl.canvasw, sdl.canvash);
         SDL_Rect dst{lb.offx, lb.offy, int(std::lround(sdl.canvasw * lb.scalex)), int(std::lround(sdl.canvash * lb.scaley))};
+        // Only the bars beside a letterboxed canvas need clearing; the
+        // canvas covers the rest.
+        if (dst.x > 0 || dst.y > 0 || dst.w < ow || dst.h < oh) {
+            SDL_SetRenderDrawColor(sdl.renderer, 0, 0, 0, 255);
+            SDL_RenderClear(sdl.renderer);
+        }
         // A whole multiple of the canvas needs no filtering: each pixel
         // becomes a block, as sharp as the canvas and far cheaper.
         bool whole = dst.w % sdl.canvasw == 0 && dst.h % sdl.canvash == 0 && dst.w / sdl.canvasw == dst.h / sdl.canvash;

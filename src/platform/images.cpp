@@ -43,18 +43,27 @@ bool redecode(Image* img) {
 
 void dropdecoded(Image* img) {
     if (img->made || img->rgba.empty()) return;
-    if (!img->opaque && img->mask.empty()) {
-        size_t n = size_t(img->sheetw) * size_t(img->sheeth);
-        img->mask.resize(n);
-        for (size_t i = 0; i < n; i++) img->mask[i] = img->rgba[i * 4 + 3];
-    }
     std::vector<std::uint8_t>().swap(img->rgba);
+}
+
+// Most pictures are only ever drawn: the mask of one that is hit-tested is
+// taken from its file the first time a test needs it, and kept.
+void needmask(Image* img) {
+    if (!img->rgba.empty() || img->opaque || !img->mask.empty() || img->masktried) return;
+    img->masktried = true;  // a file gone since is not looked for on every click
+    if (!redecode(img)) return;
+    size_t n = size_t(img->sheetw) * size_t(img->sheeth);
+    img->mask.resize(n);
+    for (size_t i = 0; i < n; i++) img->mask[i] = img->rgba[i * 4 + 3];
+    dropdecoded(img);
 }
 
 std::uint8_t alphaat(const Image* img, int sx, int sy) {
     size_t px = size_t(sy) * size_t(img->sheetw) + size_t(sx);
     if (!img->rgba.empty()) return img->rgba[px * 4 + 3];
-    if (img->opaque) return 255;
+    // Without a mask (its file gone since) the cell counts as solid, so a
+    // button still takes its click.
+    if (img->opaque || img->mask.empty()) return 255;
     return px < img->mask.size() ? img->mask[px] : 0;
 }
 
@@ -213,6 +222,8 @@ int imageframes(const Image* img) { return img ? int(img->cellx.size()) : 0; }
 bool imagescollide(Image* img1, int x1, int y1, int frame1, Image* img2, int x2, int y2, int frame2) {
     if (!img1 || !img2) return false;
     if (frame1 < 0 || frame1 >= imageframes(img1) || frame2 < 0 || frame2 >= imageframes(img2)) return false;
+    needmask(img1);
+    needmask(img2);
     double sx = g.draw.sx, sy = g.draw.sy;
     if (sx == 0 || sy == 0) return false;  // drawn at scale 0 nothing shows
     double rad = double(g.draw.rotation) * M_PI / 180.0;

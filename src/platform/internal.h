@@ -10,16 +10,18 @@
 #include "platform/control.h"
 #include "platform/platform.h"
 
-// An image is its decoded pixels until a texture holds them; from then on only
-// a one-byte alpha mask stays for the pixel-accurate overlap test (none for an
-// opaque picture), and the file is decoded again should the display (and with
-// it the renderer) be replaced. Made pictures have no file and keep theirs.
+// An image is its decoded pixels until a texture holds them; from then on
+// nothing of them stays but, once the picture has been in a pixel-accurate
+// overlap test, a one-byte alpha mask (none for an opaque picture). The file
+// is decoded again for that mask and should the display (and with it the
+// renderer) be replaced. Made pictures have no file and keep theirs.
 struct pf::Image {
     std::string path;
     int sheetw = 0, sheeth = 0;       // the whole decoded file
     std::vector<std::uint8_t> rgba;   // sheetw * sheeth * 4, bytes R G B A; empty once uploaded
-    std::vector<std::uint8_t> mask;   // sheetw * sheeth alpha bytes, kept when rgba is dropped
+    std::vector<std::uint8_t> mask;   // sheetw * sheeth alpha bytes, made for the first overlap test
     bool opaque = false;              // every pixel has alpha 255
+    bool masktried = false;           // the file was read once for the mask
     bool made = false;                // pixels from memory, not from a file
     int w = 0, h = 0;                 // one cell
     std::vector<int> cellx, celly;    // top-left of each frame in the sheet
@@ -128,7 +130,7 @@ bool decodeimage(const std::string& resolved, int& w, int& h, std::vector<std::u
 // The image's RGBA bytes again after they were dropped; false when the file
 // is gone or changed size.
 bool redecode(Image* img);
-// Keeps the alpha mask and lets the RGBA bytes go (a texture holds them now).
+// Lets the RGBA bytes go (a texture holds them now).
 void dropdecoded(Image* img);
 // Alpha of one sheet pixel, from the bytes or the mask.
 std::uint8_t alphaat(const Image* img, int sx, int sy);
