@@ -39,6 +39,7 @@ void dofade() {
             } else {
                 ScreenRoutines r = screenroutines(fade.fadeto);
                 if (r.entry) r.entry(fade.fadeparam);
+                pf::trimheap();  // the last screen's pictures are gone, the new ones loaded
             }
         }
     } else if (fade.fadelevel < 255) {

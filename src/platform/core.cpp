@@ -3,6 +3,9 @@
 #include <csignal>
 #include <algorithm>
 #include <cmath>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "platform/internal.h"
 
@@ -54,6 +57,15 @@ Letterbox letterbox(int winw, int winh, int logw, int logh) {
 }  // namespace detail
 
 using namespace detail;
+
+// Decoding leaves the heap full of holes of a few megabytes each, which the
+// C library keeps unless asked; a screen change is a quiet moment to give
+// them back.
+void trimheap() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 bool init(Backend b) {
     if (g.initialised) shutdown();

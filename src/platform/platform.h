@@ -31,6 +31,8 @@ enum class Backend { sdl, headless };
 bool init(Backend b);  // video stays closed until opengraphics
 void shutdown();
 Backend backend();
+// Gives the heap's freed memory back to the system (a screen change calls it).
+void trimheap();
 
 // ---- display and frame -----------------------------------------------------
 // depth 0 opens a window of width x height that the player may resize and
