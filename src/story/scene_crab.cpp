@@ -19,7 +19,7 @@ float bob(float amp, double speed, double phase) { return float(amp * pf::sindeg
 // The crab stands where the crab levels draw it; its ink lies at the bottom
 // middle and pulses on a 40-frame cycle.
 constexpr float ROBBERDX = 240, ROBBERY = 340;
-constexpr float PIR1DX = 0, PIR1Y = 290, PIR2DX = 440, PIR2Y = 380;
+constexpr float PIR1DX = 0, PIR1Y = 215, PIR2DX = 440, PIR2Y = 380;
 
 void ink(int k, float alpha) {
     const float cx = float(disp.gfxwidth / 2), H = float(disp.gfxheight);
