@@ -37,6 +37,9 @@ void ensurecanvas() {
     if (!sdl.renderer || g.display.logw <= 0 || g.display.logh <= 0) return;
     if (!sdl.canvas || sdl.canvasw != g.display.logw || sdl.canvash != g.display.logh) {
         releasecanvas();
+        // On the software renderer a canvas in the window's own format, copied
+        // without blending (it is the whole picture), makes presenting one
+        // scaling pass instead of a conversion and a blend on top.
         Uint32 fmt = SDL_PIXELFORMAT_ARGB8888;
         if (sdl.softrender && sdl.window) {
             Uint32 wf = SDL_GetWindowPixelFormat(sdl.window);
