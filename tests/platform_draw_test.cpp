@@ -86,6 +86,28 @@ TEST_F(PlatformDraw, AnimImagesCutWholeCellsInReadingOrder) {
     pf::freeimage(whole);
 }
 
+// A picture file may hold anything. Only the PNG and JPEG decoders may read
+// it: the image library would otherwise pick one of its other decoders by the
+// bytes, whose faults (a leak in the vector one, found by fuzzing) we do not
+// ship data for.
+TEST_F(PlatformDraw, OnlyPngAndJpegBytesAreDecoded) {
+    TempDir dir;
+    // 1 x 1, 24 bits: the smallest whole BMP.
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 0, 0, 255, 0};
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    for (const Case& c : {Case{"vector.png", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"4\">"
+                                             "<rect width=\"4\" height=\"4\" fill=\"red\"/></svg>"},
+                          Case{"bitmap.png", std::string(reinterpret_cast<const char*>(bmp), sizeof bmp)}}) {
+        std::ofstream(dir.path / c.name, std::ios::binary) << c.bytes;
+        EXPECT_EQ(pf::loadimage(dir.str() + c.name, -1), nullptr) << c.name;
+    }
+}
+
 TEST_F(PlatformDraw, CollideHonoursHandleScaleAndRotation) {
     // A 20 x 4 bar with its handle at its left end, and a 1-pixel pointer mask.
     pf::Image* bar = pf::ctl::makeimage(20, 4, pixels(20, 4, [](int, int) { return true; }));

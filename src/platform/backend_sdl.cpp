@@ -220,7 +220,7 @@ SDL_Renderer* makerenderer() {
 
 void applyicon() {
     if (!sdl.window || sdl.iconpath.empty()) return;
-    SDL_Surface* icon = IMG_Load(resolvepath(sdl.iconpath).c_str());
+    SDL_Surface* icon = loadpicturefile(resolvepath(sdl.iconpath), true);
     if (!icon) return;
     SDL_SetWindowIcon(sdl.window, icon);
     SDL_FreeSurface(icon);

@@ -13,8 +13,21 @@
 namespace pf {
 namespace detail {
 
+SDL_Surface* loadpicturefile(const std::string& resolved, bool icon) {
+    SDL_RWops* rw = SDL_RWFromFile(resolved.c_str(), "rb");
+    if (!rw) return nullptr;
+    // The image library would guess any of its formats from the bytes; only
+    // the decoders of the formats we ship may see a file, whatever it holds.
+    const char* type = IMG_isPNG(rw) ? "PNG" : IMG_isJPG(rw) ? "JPG" : icon && IMG_isICO(rw) ? "ICO" : nullptr;
+    if (!type) {
+        SDL_RWclose(rw);
+        return nullptr;
+    }
+    return IMG_LoadTyped_RW(rw, 1, type);
+}
+
 bool decodeimage(const std::string& resolved, int& w, int& h, std::vector<std::uint8_t>& rgba) {
-    SDL_Surface* raw = IMG_Load(resolved.c_str());
+    SDL_Surface* raw = loadpicturefile(resolved, false);
     if (!raw) return false;
     SDL_Surface* conv = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGBA32, 0);
     SDL_FreeSurface(raw);

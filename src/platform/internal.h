@@ -10,6 +10,8 @@
 #include "platform/control.h"
 #include "platform/platform.h"
 
+struct SDL_Surface;
+
 // An image is its decoded pixels until a texture holds them; from then on
 // nothing of them stays but, once the picture has been in a pixel-accurate
 // overlap test, a one-byte alpha mask (none for an opaque picture). The file
@@ -125,6 +127,9 @@ extern const BackendOps headlessops;
 extern const BackendOps sdlops;
 const BackendOps& ops();
 
+// A PNG or JPEG file (with icon, also an ICO) as a surface; anything else,
+// whatever its name, is refused.
+SDL_Surface* loadpicturefile(const std::string& resolved, bool icon);
 // Decodes a PNG or JPEG file into RGBA bytes; false when unreadable.
 bool decodeimage(const std::string& resolved, int& w, int& h, std::vector<std::uint8_t>& rgba);
 // The image's RGBA bytes again after they were dropped; false when the file
