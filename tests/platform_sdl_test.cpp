@@ -230,3 +230,44 @@ TEST_F(SdlBackend, UploadedPicturesAreHitTestedByTheirShape) {
     pf::freeimage(button);
     pf::freeimage(dot);
 }
+
+// A screen keeps only the textures of the pictures it shows: one neither
+// drawn nor loaded since the screen began, and not kept, is given back and
+// decoded from its file again when next drawn; the others keep what they were
+// made from.
+TEST_F(SdlBackend, PicturesUnusedSinceTheScreenBeganAreDecodedAgain) {
+    TempDir dir;
+    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
+    pf::setvirtualres(1024, 768);
+    pf::automidhandle(false);
+    for (const char* n : {"drawn", "idle", "fresh", "kept"}) writepng(dir.str() + n + ".png", 8, 8, solid(8, 8, 255, 0, 0));
+    pf::Image* drawn = pf::loadimage(dir.str() + "drawn.png", -1);
+    pf::Image* idle = pf::loadimage(dir.str() + "idle.png", -1);
+    ASSERT_NE(drawn, nullptr);
+    pf::Image* kept = pf::loadimage(dir.str() + "kept.png", -1);
+    ASSERT_NE(idle, nullptr);
+    ASSERT_NE(kept, nullptr);
+    pf::keepimage(kept);
+    pf::drawimage(idle, 0, 0, 0);  // in use before the screen began only
+    pf::markpicturesinuse();
+    pf::Image* fresh = pf::loadimage(dir.str() + "fresh.png", -1);
+    ASSERT_NE(fresh, nullptr);
+    pf::drawimage(drawn, 100, 100, 0);
+    pf::releaseunusedpictures();
+    for (const char* n : {"drawn", "idle", "fresh", "kept"}) writepng(dir.str() + n + ".png", 8, 8, solid(8, 8, 0, 255, 0));
+    pf::clearscreen();
+    pf::setviewport(0, 0, 1024, 768);
+    pf::drawimage(drawn, 100, 100, 0);
+    pf::drawimage(idle, 300, 100, 0);
+    pf::drawimage(fresh, 500, 100, 0);
+    pf::drawimage(kept, 700, 100, 0);
+    std::string shot = dir.str() + "shot.png";
+    ASSERT_TRUE(pf::ctl::screenshot(shot));
+    pf::Image* got = pf::loadimage(shot, -1);
+    ASSERT_NE(got, nullptr);
+    EXPECT_EQ(pf::ctl::pixel(got, 0, 104, 104), 0xFF0000FFu) << "drawn on the screen: kept";
+    EXPECT_EQ(pf::ctl::pixel(got, 0, 304, 104), 0x00FF00FFu) << "unused on the screen: decoded again";
+    EXPECT_EQ(pf::ctl::pixel(got, 0, 504, 104), 0xFF0000FFu) << "loaded for the screen: kept";
+    EXPECT_EQ(pf::ctl::pixel(got, 0, 704, 104), 0xFF0000FFu) << "a kept picture: kept";
+    for (pf::Image* i : {got, drawn, idle, fresh, kept}) pf::freeimage(i);
+}

@@ -35,6 +35,7 @@ struct FadeState {
     int fadeparam = 0;
     int fadestate = 1;  // 2 darkening, 1 brightening or idle
     int fadelevel = 0;  // grey level the frame draws at
+    int picturesweep = 0;  // ticks until the new screen's unused pictures are given back
 };
 
 // Input sampled once per tick by getinput.

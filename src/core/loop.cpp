@@ -10,6 +10,7 @@
 LoopHooks loophooks;
 
 namespace {
+constexpr int PICTURESWEEPTICKS = 150;  // three seconds: the fade, the deal, the first moves
 int statframes = 0;
 int statlastsec = 0;
 }  // namespace
@@ -40,10 +41,20 @@ void dofade() {
                 ScreenRoutines r = screenroutines(fade.fadeto);
                 if (r.entry) r.entry(fade.fadeparam);
                 pf::trimheap();  // the last screen's pictures are gone, the new ones loaded
+                pf::markpicturesinuse();
+                fade.picturesweep = PICTURESWEEPTICKS;
             }
         }
     } else if (fade.fadelevel < 255) {
         fade.fadelevel += 32;
+    }
+    // What the new screen has not drawn by then (the last screen's resident
+    // pictures, menus it does not show) is decoded again should it ever be
+    // drawn: a popup opened later costs one slow frame, a level keeps tens of
+    // megabytes less.
+    if (fade.picturesweep > 0 && --fade.picturesweep == 0) {
+        pf::releaseunusedpictures();
+        pf::trimheap();
     }
     setfadecolour();
 }

@@ -262,7 +262,7 @@ const BackendOps headlessops = {
     hwindowtological, hlogicaltowindow, hdrawimage,   hreleaseimage,  hpumpevents,     hmovepointer,
     hshowpointer,    hscreenshot,    hopenurl,        haudioavailable, hloadsound,     hfreesound,
     hstartsound,     hallocchannel,  hstopchannel,    hpausechannel,  hresumechannel,  hchannelplaying,
-    hsetchannelvolume, hsetchannelpan,  [](Image*) {},
+    hsetchannelvolume, hsetchannelpan,  [](Image*) {},    [](unsigned) {},
 };
 
 void resetheadless() {

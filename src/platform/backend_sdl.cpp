@@ -446,8 +446,8 @@ void slogicaltowindow(int lx, int ly, int& wx, int& wy) {
     wy = lb.offy + int(std::lround(float(ly) * lb.scaley));
 }
 
-// Textures are made in the canvas's own format, so that the software
-// renderer's blits need no conversion of every pixel.
+// Textures are ARGB8888, the canvas's byte order with alpha, so that the
+// software renderer's blits need no reordering of channels.
 SDL_Texture* textureof(Image* img) {
     if (img->texture && img->texgen == sdl.rendergen) return static_cast<SDL_Texture*>(img->texture);
     if (!redecode(img)) return nullptr;
@@ -588,6 +588,14 @@ void sreleaseimage(Image* img) {
         SDL_DestroyTexture(static_cast<SDL_Texture*>(img->texture));
     img->texture = nullptr;
     sdl.textured.erase(img);
+}
+
+// Only pictures with a file: a made one could not be decoded again.
+void sreleaseunused(unsigned period) {
+    std::vector<Image*> idle;
+    for (Image* img : sdl.textured)
+        if (img->inuse != period && !img->made && !img->kept) idle.push_back(img);
+    for (Image* img : idle) sreleaseimage(img);
 }
 
 void smovepointer(int wx, int wy) {
@@ -767,7 +775,7 @@ const BackendOps sdlops = {
     swindowtological, slogicaltowindow, sdrawimage,    sreleaseimage,   pumpsdl,        smovepointer,
     sshowpointer,    sscreenshot,     launchurl,       saudioavailable, sloadsound,     sfreesound,
     sstartsound,     sallocchannel,   sstopchannel,    spausechannel,   sresumechannel, schannelplaying,
-    ssetchannelvolume, ssetchannelpan,  sadoptimage,
+    ssetchannelvolume, ssetchannelpan,  sadoptimage,     sreleaseunused,
 };
 
 }  // namespace detail

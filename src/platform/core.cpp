@@ -156,8 +156,15 @@ void setviewport(int x, int y, int w, int h) {
 
 void drawimage(Image* img, float x, float y, int frame) {
     if (!img || frame < 0 || frame >= int(img->cellx.size())) return;
+    img->inuse = g.useperiod;
     ops().drawimage(img, x, y, frame);
 }
+
+void markpicturesinuse() { g.useperiod++; }
+void keepimage(Image* img) {
+    if (img) img->kept = true;
+}
+void releaseunusedpictures() { ops().releaseunused(g.useperiod); }
 
 // ---- pointer ----
 void movemouse(int x, int y) {

@@ -191,6 +191,7 @@ struct Placement {
 Image* loadimage(const std::string& path, int flags) {
     Image* img = decodefile(path);
     if (img) img = wholeimage(img);
+    if (img) img->inuse = g.useperiod;
     if (img) ops().adoptimage(img);
     return img;
 }
@@ -199,6 +200,7 @@ Image* loadanimimage(const std::string& path, int cellw, int cellh, int first, i
     if (cellw <= 0 || cellh <= 0 || first < 0 || count <= 0) return nullptr;
     Image* img = decodefile(path);
     if (img) img = cutcells(img, cellw, cellh, first, count);
+    if (img) img->inuse = g.useperiod;
     if (img) ops().adoptimage(img);
     return img;
 }

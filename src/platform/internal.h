@@ -30,6 +30,8 @@ struct pf::Image {
     int hx = 0, hy = 0;               // handle
     void* texture = nullptr;          // SDL_Texture* of the whole sheet
     unsigned texgen = 0;              // renderer generation the texture belongs to
+    unsigned inuse = 0;               // the picture-use period it was last drawn or loaded in
+    bool kept = false;                // never given back for being unused
 };
 
 struct pf::Sound {
@@ -78,6 +80,7 @@ struct InputState {
 struct PlatformState {
     Backend backend = Backend::headless;
     bool initialised = false;
+    unsigned useperiod = 1;  // see markpicturesinuse
     DrawState draw;
     DisplayInfo display;
     InputState input;
@@ -122,6 +125,8 @@ struct BackendOps {
     void (*setchannelpan)(Channel c, float p);
     // hands a freshly loaded image to the renderer (which may drop its pixels)
     void (*adoptimage)(Image* img);
+    // gives back the textures of file pictures not in use in the period
+    void (*releaseunused)(unsigned period);
 };
 extern const BackendOps headlessops;
 extern const BackendOps sdlops;

@@ -83,6 +83,15 @@ int imagewidth(const Image* img);   // one cell
 int imageheight(const Image* img);
 int imageframes(const Image* img);
 void drawimage(Image* img, float x, float y, int frame);
+// A screen keeps the textures only of the pictures it shows: from
+// markpicturesinuse on, every picture drawn or loaded counts as in use, and
+// releaseunusedpictures gives back the textures of the file pictures that
+// have not; such a picture is decoded from its file again when next drawn.
+void markpicturesinuse();
+void releaseunusedpictures();
+// Exempts a picture from that: the font sheets, which any screen may need at
+// once and which are slow to decode (the largest takes tens of milliseconds).
+void keepimage(Image* img);
 bool imagescollide(Image* img1, int x1, int y1, int frame1, Image* img2, int x2, int y2, int frame2);
 
 // ---- time, random, maths ---------------------------------------------------

@@ -197,6 +197,9 @@ void loadfonts() {
     fonts.bignumbersimage = pf::loadanimimage("data\\/texts/bignumbers.png", 40, 60, 0, 12, 0);
     pf::midhandleimage(fonts.bignumbersimage);
     pf::automidhandle(true);
+    for (const auto& d : fontdefs) pf::keepimage(fonts.fontimage[d.id]);
+    for (int e = 1; e <= 2; e++) pf::keepimage(fonts.effimage[e]);
+    pf::keepimage(fonts.bignumbersimage);
 }
 
 int charwidth(const std::string& ch, int font) {
