@@ -1,12 +1,14 @@
-// One full tick of the card-game screen in a busy level: every card on the
-// table, the wave background, the HUD and 1000 effects, drawn by the real
-// renderer offscreen (software renderer).
+// One full tick of the card-game screen: every card on the table, the wave
+// background, the HUD and the effects (none, the busiest real moment, or the
+// whole table of 1000), drawn by the real renderer offscreen (software
+// renderer).
 #include <benchmark/benchmark.h>
 
 #include "benchgame.h"
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "platform/control.h"
 #include "cards/cardgame.h"
@@ -63,6 +65,49 @@ void BM_ShowgameBusyLevel(benchmark::State& state) {
     pf::shutdown();
 }
 BENCHMARK(BM_ShowgameBusyLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
+
+// The busiest moment of a whole playthrough (263 effects, in level 57): the
+// level's shell lamps played two seconds apart, each springing every
+// shell-locked card open (shells, bubbles, the lamp's light). The tick with
+// the most effects alive is found and then drawn again and again from them.
+void BM_ShowgamePeakLevel(benchmark::State& state) {
+    if (!opensoftwaregame(57)) {
+        state.SkipWithError("the offscreen renderer is not available");
+        return;
+    }
+    core.screen = SCREEN_MAP;
+    instgame();
+    fade.fadelevel = 255;
+    for (int k = 0; k < 200; k++) maintick();  // the deal is over
+    std::vector<int> lamps;
+    for (int i = 1; i <= MAXCARDS; i++) {
+        const CardSlot& c = akt().card[i];
+        if (c.cardtype == CT_TOOL && c.cardparam == LOCK_SHELL) lamps.push_back(i);
+    }
+    if (core.screen != SCREEN_GAME || lamps.empty()) {
+        state.SkipWithError("level 57 or its lamps are not there");
+        return;
+    }
+    EffectList peak = effects;
+    int most = 0;
+    for (int lamp : lamps) {
+        playtoolcard(lamp);
+        for (int k = 0; k < 100; k++) {
+            maintick();
+            if (effectsinuse() > most) {
+                most = effectsinuse();
+                peak = effects;
+            }
+        }
+    }
+    for (auto _ : state) {
+        effects = peak;
+        maintick();
+    }
+    state.counters["effects"] = most;
+    pf::shutdown();
+}
+BENCHMARK(BM_ShowgamePeakLevel)->Unit(benchmark::kMillisecond)->MinTime(3)->MeasureProcessCPUTime();
 
 // The same level as a player mostly sees it: the deal over, only the effects
 // the game itself makes.
