@@ -108,6 +108,41 @@ TEST_F(PlatformDraw, OnlyPngAndJpegBytesAreDecoded) {
     }
 }
 
+// The draw pile leaves undrawn what the next card's solid middle hides: an
+// inset one pixel too small would let a translucent edge show the skipped
+// pixels through.
+TEST_F(PlatformDraw, SolidInsetLiesInsideEveryPixelThatIsNotSolid) {
+    TempDir dir;
+    struct Case {
+        const char* what;
+        int w, h;
+        bool (*solid)(int x, int y);
+        int inset;
+    };
+    const Case cases[] = {
+        {"solid throughout", 10, 8, [](int, int) { return true; }, 0},
+        {"one clear corner pixel", 10, 8, [](int x, int y) { return x + y > 0; }, 1},
+        {"a rounded corner", 10, 8, [](int x, int y) { return x + y > 2; }, 2},
+        {"a hole 4 in from every edge", 12, 12, [](int x, int y) { return !(x == 4 && y == 4); }, 5},
+        {"no solid middle left", 6, 6, [](int x, int y) { return !(x == 2 && y == 2); }, -1},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::uint8_t> px = pixels(c.w, c.h, c.solid);
+        for (size_t i = 3; i < px.size(); i += 4)
+            if (px[i] == 0) px[i] = 128;  // translucent, not clear: it counts all the same
+        writepng(dir.str() + "p.png", c.w, c.h, px);
+        pf::Image* img = pf::loadimage(dir.str() + "p.png", -1);
+        ASSERT_NE(img, nullptr) << c.what;
+        EXPECT_EQ(pf::imagesolidinset(img), c.inset) << c.what;
+        pf::freeimage(img);
+    }
+    writepng(dir.str() + "sheet.png", 20, 8, pixels(20, 8, [](int, int) { return true; }));
+    pf::Image* sheet = pf::loadanimimage(dir.str() + "sheet.png", 10, 8, 0, 2, 0);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(pf::imagesolidinset(sheet), -1) << "a picture of several frames";
+    pf::freeimage(sheet);
+}
+
 TEST_F(PlatformDraw, CollideHonoursHandleScaleAndRotation) {
     // A 20 x 4 bar with its handle at its left end, and a 1-pixel pointer mask.
     pf::Image* bar = pf::ctl::makeimage(20, 4, pixels(20, 4, [](int, int) { return true; }));

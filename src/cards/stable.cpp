@@ -23,6 +23,46 @@ int stabletopx() {
     return n < 2 ? disp.midx - 120 : disp.midx - 120 + 2 * (n - 1);
 }
 
+namespace {
+
+// The backs of the pile lie 2 pixels apart, and each hides the one under it
+// but for a sliver: the next back's solid middle. So below the top one only
+// the slivers are drawn, through the clip, which comes out pixel for pixel
+// the same and saves blending up to fifty whole cards a frame. Only at full
+// strength and untinted: a fading pile blends through and is drawn whole.
+void drawpileback(Img back, int x, int y, bool covered) {
+    int k = pf::imagesolidinset(back);
+    int r, g, b;
+    pf::getcolour(r, g, b);
+    float sx, sy;
+    pf::getscale(sx, sy);
+    bool plain = r == 255 && g == 255 && b == 255 && pf::getalpha() == 1.0f && pf::getblend() == BLEND_ALPHA &&
+                 pf::getrotation() == 0.0f && sx == 1.0f && sy == 1.0f;
+    if (!covered || k < 0 || !plain) {
+        drawimg(back, x, y);
+        return;
+    }
+    int hx, hy;
+    pf::imagehandle(back, hx, hy);
+    int w = pf::imagewidth(back), h = pf::imageheight(back);
+    int l = x - hx, t = y - hy;
+    int cl = l + 2 + k, cr = std::min(l + w, l + 2 + w - k);  // the next back's solid columns over this one
+    const int part[4][4] = {
+        {l, t, cl - l, h},                  // the sliver on the left
+        {cr, t, l + w - cr, h},             // and on the right, where the next one's edge is not solid
+        {cl, t, cr - cl, k},                // above and below its solid middle
+        {cl, t + h - k, cr - cl, k},
+    };
+    for (const auto& p : part) {
+        if (p[2] <= 0 || p[3] <= 0) continue;
+        pf::setviewport(p[0], p[1], p[2], p[3]);
+        drawimg(back, x, y);
+    }
+    pf::setviewport(0, 0, disp.gfxwidth, disp.gfxheight);
+}
+
+}  // namespace
+
 int stableprice() {
     int price = shophalfprice(ITEM_NEWSTABLE);
     if (akt().items[ITEM_HALFPRICE] > 0) price /= 2;
@@ -176,7 +216,8 @@ void drawstable() {
     Profile& p = akt();
     if (cg.dealrequest) dealstablecard();
     Img back = art.back[p.cardback >= 1 && p.cardback <= 7 ? p.cardback : 1];
-    for (int i = 1; i <= p.stablecount - 1; i++) drawimg(back, disp.midx - 120 + 2 * i, cg.stabley);
+    for (int i = 1; i <= p.stablecount - 1; i++)
+        drawpileback(back, disp.midx - 120 + 2 * i, cg.stabley, i < p.stablecount - 1);
     setcardometer(stabletopx() + 48, p.stablecount - 1);
 
     int tx = stabletopx();

@@ -86,6 +86,20 @@ bool allopaque(const std::vector<std::uint8_t>& rgba) {
         if (rgba[i] != 255) return false;
     return true;
 }
+
+// How far in from every edge the picture is solid: each pixel that is not
+// pushes the inset past its own distance from the nearest edge. -1 when no
+// solid middle is left.
+int solidinset(const std::vector<std::uint8_t>& rgba, int w, int h) {
+    int k = 0;
+    for (int y = 0; y < h; y++) {
+        const std::uint8_t* row = rgba.data() + size_t(y) * size_t(w) * 4;
+        int dy = std::min(y, h - 1 - y);
+        for (int x = 0; x < w; x++)
+            if (row[size_t(x) * 4 + 3] != 255) k = std::max(k, std::min({x, w - 1 - x, dy}) + 1);
+    }
+    return 2 * k < std::min(w, h) ? k : -1;
+}
 }  // namespace
 
 }  // namespace detail
@@ -144,7 +158,8 @@ Image* decodefile(const std::string& path) {
         delete img;
         return nullptr;
     }
-    img->opaque = allopaque(img->rgba);
+    img->inset = solidinset(img->rgba, img->sheetw, img->sheeth);
+    img->opaque = img->inset == 0;
     return img;
 }
 
@@ -233,6 +248,9 @@ void imagehandle(const Image* img, int& x, int& y) {
 int imagewidth(const Image* img) { return img ? img->w : 0; }
 int imageheight(const Image* img) { return img ? img->h : 0; }
 int imageframes(const Image* img) { return img ? int(img->cellx.size()) : 0; }
+int imagesolidinset(const Image* img) {
+    return img && img->cellx.size() == 1 && img->w == img->sheetw && img->h == img->sheeth ? img->inset : -1;
+}
 
 bool imagescollide(Image* img1, int x1, int y1, int frame1, Image* img2, int x2, int y2, int frame2) {
     if (!img1 || !img2) return false;

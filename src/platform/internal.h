@@ -23,6 +23,7 @@ struct pf::Image {
     std::vector<std::uint8_t> rgba;   // sheetw * sheeth * 4, bytes R G B A; empty once uploaded
     std::vector<std::uint8_t> mask;   // sheetw * sheeth alpha bytes, made for the first overlap test
     bool opaque = false;              // every pixel has alpha 255
+    int inset = -1;                   // the sheet is solid this far in from its edges (-1: not known or none)
     bool masktried = false;           // the file was read once for the mask
     bool made = false;                // pixels from memory, not from a file
     int w = 0, h = 0;                 // one cell

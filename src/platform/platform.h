@@ -82,6 +82,10 @@ void imagehandle(const Image* img, int& x, int& y);
 int imagewidth(const Image* img);   // one cell
 int imageheight(const Image* img);
 int imageframes(const Image* img);
+// How many pixels in from every edge a one-frame picture is solid (alpha 255
+// throughout), so that whatever it is drawn over there is hidden; -1 when it
+// has no solid middle or several frames.
+int imagesolidinset(const Image* img);
 void drawimage(Image* img, float x, float y, int frame);
 // A screen keeps the textures only of the pictures it shows: from
 // markpicturesinuse on, every picture drawn or loaded counts as in use, and
