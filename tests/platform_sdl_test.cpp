@@ -42,6 +42,12 @@ void writewav(const std::string& path, int ms) {
     std::ofstream(path, std::ios::binary) << w;
 }
 
+// The frame as drawn, read back for its pixels (null when it cannot be).
+pf::Image* frameshot(const TempDir& dir) {
+    std::string shot = dir.str() + "frame.png";
+    return pf::ctl::screenshot(shot) ? pf::loadimage(shot, -1) : nullptr;
+}
+
 struct SdlBackend : testing::Test {
     void SetUp() override {
         ASSERT_TRUE(pf::init(pf::Backend::sdl));
@@ -51,15 +57,21 @@ struct SdlBackend : testing::Test {
         pf::shutdown();
         pf::init(pf::Backend::headless);
     }
+    // The game's window: 800 x 600 showing the 1024 x 768 canvas, pictures
+    // with top-left handles.
+    static bool opencanvas() {
+        if (!pf::opengraphics(800, 600, 0, 60, 0)) return false;
+        pf::setvirtualres(1024, 768);
+        pf::automidhandle(false);
+        return true;
+    }
 };
 
 }  // namespace
 
 TEST_F(SdlBackend, DrawsThroughTheLetterboxAndSurvivesANewDisplay) {
     TempDir dir;
-    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
-    pf::setvirtualres(1024, 768);
-    pf::automidhandle(false);
+    ASSERT_TRUE(opencanvas());
     pf::Image* red = pf::ctl::makeimage(100, 100, solid(100, 100, 255, 0, 0));
     pf::Image* green = pf::ctl::makeimage(10, 10, solid(10, 10, 0, 255, 0));
     pf::setimagehandle(green, 5, 5);
@@ -162,9 +174,7 @@ TEST_F(SdlBackend, StaleChannelHandlesControlNothing) {
 // would, the first time and every time after.
 TEST_F(SdlBackend, TurnedAndMirroredPicturesTurnAboutTheirHandle) {
     TempDir dir;
-    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
-    pf::setvirtualres(1024, 768);
-    pf::automidhandle(false);
+    ASSERT_TRUE(opencanvas());
     // 40 x 20, its handle 5 in from the left end, half way down.
     pf::Image* bar = pf::ctl::makeimage(40, 20, solid(40, 20, 0, 0, 255));
     pf::setimagehandle(bar, 5, 10);
@@ -188,9 +198,7 @@ TEST_F(SdlBackend, TurnedAndMirroredPicturesTurnAboutTheirHandle) {
             pf::drawimage(bar, 200, 200, 0);
             pf::setrotation(0);
             pf::setscale(1, 1);
-            std::string shot = dir.str() + "turn.png";
-            ASSERT_TRUE(pf::ctl::screenshot(shot));
-            pf::Image* got = pf::loadimage(shot, -1);
+            pf::Image* got = frameshot(dir);
             ASSERT_NE(got, nullptr);
             EXPECT_EQ(pf::ctl::pixel(got, 0, c.inx, c.iny), 0x0000FFFFu) << c.what << ", round " << round;
             EXPECT_EQ(pf::ctl::pixel(got, 0, c.outx, c.outy), 0x000000FFu) << c.what << ", round " << round;
@@ -205,9 +213,7 @@ TEST_F(SdlBackend, TurnedAndMirroredPicturesTurnAboutTheirHandle) {
 // button whose file has gone since still takes its click.
 TEST_F(SdlBackend, UploadedPicturesAreHitTestedByTheirShape) {
     TempDir dir;
-    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
-    pf::setvirtualres(1024, 768);
-    pf::automidhandle(false);
+    ASSERT_TRUE(opencanvas());
     // 20 x 10: the left half solid, the right half clear.
     std::vector<std::uint8_t> px;
     for (int y = 0; y < 10; y++)
@@ -237,16 +243,12 @@ TEST_F(SdlBackend, UploadedPicturesAreHitTestedByTheirShape) {
 // made from.
 TEST_F(SdlBackend, PicturesUnusedSinceTheScreenBeganAreDecodedAgain) {
     TempDir dir;
-    ASSERT_TRUE(pf::opengraphics(800, 600, 0, 60, 0));
-    pf::setvirtualres(1024, 768);
-    pf::automidhandle(false);
+    ASSERT_TRUE(opencanvas());
     for (const char* n : {"drawn", "idle", "fresh", "kept"}) writepng(dir.str() + n + ".png", 8, 8, solid(8, 8, 255, 0, 0));
     pf::Image* drawn = pf::loadimage(dir.str() + "drawn.png", -1);
     pf::Image* idle = pf::loadimage(dir.str() + "idle.png", -1);
-    ASSERT_NE(drawn, nullptr);
     pf::Image* kept = pf::loadimage(dir.str() + "kept.png", -1);
-    ASSERT_NE(idle, nullptr);
-    ASSERT_NE(kept, nullptr);
+    ASSERT_TRUE(drawn && idle && kept);
     pf::keepimage(kept);
     pf::drawimage(idle, 0, 0, 0);  // in use before the screen began only
     pf::markpicturesinuse();
@@ -261,9 +263,7 @@ TEST_F(SdlBackend, PicturesUnusedSinceTheScreenBeganAreDecodedAgain) {
     pf::drawimage(idle, 300, 100, 0);
     pf::drawimage(fresh, 500, 100, 0);
     pf::drawimage(kept, 700, 100, 0);
-    std::string shot = dir.str() + "shot.png";
-    ASSERT_TRUE(pf::ctl::screenshot(shot));
-    pf::Image* got = pf::loadimage(shot, -1);
+    pf::Image* got = frameshot(dir);
     ASSERT_NE(got, nullptr);
     EXPECT_EQ(pf::ctl::pixel(got, 0, 104, 104), 0xFF0000FFu) << "drawn on the screen: kept";
     EXPECT_EQ(pf::ctl::pixel(got, 0, 304, 104), 0x00FF00FFu) << "unused on the screen: decoded again";
