@@ -39,9 +39,9 @@ void dofade() {
                 core.quitgame = 1;
             } else {
                 ScreenRoutines r = screenroutines(fade.fadeto);
+                pf::markpicturesinuse();  // what the entry loads is the new screen's
                 if (r.entry) r.entry(fade.fadeparam);
                 pf::trimheap();  // the last screen's pictures are gone, the new ones loaded
-                pf::markpicturesinuse();
                 fade.picturesweep = PICTURESWEEPTICKS;
             }
         }
