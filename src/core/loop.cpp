@@ -39,9 +39,11 @@ void dofade() {
                 core.quitgame = 1;
             } else {
                 ScreenRoutines r = screenroutines(fade.fadeto);
-                pf::markpicturesinuse();  // what the entry loads is the new screen's
                 if (r.entry) r.entry(fade.fadeparam);
                 pf::trimheap();  // the last screen's pictures are gone, the new ones loaded
+                // After the entry: what it loads only for later (a level's end,
+                // its menus) waits as a file like the rest, 7 MB of a level.
+                pf::markpicturesinuse();
                 fade.picturesweep = PICTURESWEEPTICKS;
             }
         }
